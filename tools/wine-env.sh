@@ -1,0 +1,75 @@
+# Sourced by the project's scripts: gives Wine a private prefix, a display and a persistent
+# wineserver. Never touches ~/.wine or the developer's own Wine setup.
+#   tavrolin_wine_ready PREFIX   prepares everything once; later calls are quick.
+#   tavrolin_wine_stop PREFIX    ends the wineserver and the Xvfb this file started.
+
+tavrolin_wine_env() {
+  export WINEPREFIX="$1" WINEARCH=win32
+  export WINEDEBUG="${WINEDEBUG:--all}"
+  # No Mono/Gecko installers: nothing here needs them and they would try the network.
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+}
+
+# Gives Wine a display: the caller's DISPLAY, else an Xvfb shared by everything using PREFIX.
+tavrolin_display() {
+  local state="$1.state"
+  mkdir -p "$state"
+  [ -n "${DISPLAY:-}" ] && [ "${TAVROLIN_XVFB:-}" != 1 ] && return 0
+  if [ -s "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null && [ -s "$state/xvfb.num" ]; then
+    export DISPLAY=":$(cat "$state/xvfb.num")"
+    return 0
+  fi
+  rm -f "$state/xvfb.num"
+  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/xvfb.num" >/dev/null 2>&1 < /dev/null &
+  echo $! > "$state/xvfb.pid"
+  local i
+  for i in $(seq 1 200); do
+    [ -s "$state/xvfb.num" ] && break
+    sleep 0.05
+  done
+  [ -s "$state/xvfb.num" ] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$(tr -d '\n' < "$state/xvfb.num")"
+}
+
+tavrolin_wine_ready() {
+  local prefix="$1" state="$1.state"
+  tavrolin_wine_env "$prefix"
+  mkdir -p "$state"
+  (
+    flock 9
+    tavrolin_display "$prefix" || exit 1
+    echo "$DISPLAY" > "$state/display"
+    wineserver -p 2>/dev/null || true
+    if [ ! -f "$state/ready" ]; then
+      wineboot -i >/dev/null 2>&1
+      # No window manager here: unmanaged windows avoid Wine's wait on every hide; classic
+      # colours as on Windows 95; no crash dialog in a test run.
+      cat > "$state/setup.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+"Decorated"="Y"
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\ThemeManager]
+"ThemeActive"="0"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+      wine regedit /S "$(winepath -w "$state/setup.reg" 2>/dev/null)" >/dev/null 2>&1
+      touch "$state/ready"
+    fi
+  ) 9>"$state/lock" || return 1
+  export DISPLAY="$(cat "$state/display")"
+}
+
+tavrolin_wine_stop() {
+  local prefix="$1" state="$1.state"
+  tavrolin_wine_env "$prefix"
+  wineserver -k 2>/dev/null || true
+  if [ -s "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -f "$state/xvfb.pid" "$state/xvfb.num"
+  fi
+}
