@@ -20,7 +20,8 @@ tavrolin_display() {
     return 0
   fi
   rm -f "$state/xvfb.num"
-  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/xvfb.num" >/dev/null 2>&1 < /dev/null &
+  # Daemons must not inherit the lock descriptor, or they would hold the lock for good.
+  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/xvfb.num" 9>&- >/dev/null 2>&1 < /dev/null &
   echo $! > "$state/xvfb.pid"
   local i
   for i in $(seq 1 200); do
@@ -31,6 +32,15 @@ tavrolin_display() {
   export DISPLAY=":$(tr -d '\n' < "$state/xvfb.num")"
 }
 
+# TRUE when a wineserver for this prefix is running.
+tavrolin_server_running() {
+  local pid
+  for pid in $(pgrep -f wineserver); do
+    { tr '\0' '\n' < "/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
+
 tavrolin_wine_ready() {
   local prefix="$1" state="$1.state"
   tavrolin_wine_env "$prefix"
@@ -39,9 +49,17 @@ tavrolin_wine_ready() {
     flock 9
     tavrolin_display "$prefix" || exit 1
     echo "$DISPLAY" > "$state/display"
-    wineserver -p 2>/dev/null || true
-    if [ ! -f "$state/ready" ]; then
-      wineboot -i >/dev/null 2>&1
+    # Wine's background services start with the first program after the server; started here,
+    # they never hold a test's output open.
+    local started=0
+    if ! tavrolin_server_running; then
+      wineserver -p 9>&- >/dev/null 2>&1 || true
+      started=1
+    fi
+    if [ -f "$state/ready" ]; then
+      if [ $started = 1 ]; then wineboot 9>&- >/dev/null 2>&1; fi
+    else
+      wineboot -i 9>&- >/dev/null 2>&1
       # No window manager here: unmanaged windows avoid Wine's wait on every hide; classic
       # colours as on Windows 95; no crash dialog in a test run.
       cat > "$state/setup.reg" <<'REG'
@@ -57,7 +75,7 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
 REG
-      wine regedit /S "$(winepath -w "$state/setup.reg" 2>/dev/null)" >/dev/null 2>&1
+      wine regedit /S "$(winepath -w "$state/setup.reg" 2>/dev/null 9>&-)" 9>&- >/dev/null 2>&1
       touch "$state/ready"
     fi
   ) 9>"$state/lock" || return 1

@@ -8,7 +8,7 @@
 // Bitmaps and icons
 #define IDI_PAGE_ICON           128
 #define IDB_LOGO                152
-#define IDI_QUESTION            156
+#define IDI_CONFIRM            156
 
 // String table
 #define IDS_CAPTION             1

@@ -1,0 +1,25 @@
+// Thin wrappers of the standard controls the pages bind by subclassing.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+#include "Wnd.h"
+
+class CButton : public CWnd {
+    DECLARE_DYNAMIC(CButton)
+public:
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
+};
+
+class CStatic : public CWnd {
+    DECLARE_DYNAMIC(CStatic)
+};
+
+class CSliderCtrl : public CWnd {
+    DECLARE_DYNAMIC(CSliderCtrl)
+public:
+    int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
+    void SetPos(int nPos) { SendMessage(TBM_SETPOS, TRUE, nPos); }
+    int GetRangeMax() const { return static_cast<int>(SendMessage(TBM_GETRANGEMAX)); }
+    int GetRangeMin() const { return static_cast<int>(SendMessage(TBM_GETRANGEMIN)); }
+};

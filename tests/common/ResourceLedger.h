@@ -1,0 +1,60 @@
+// Counts the registry keys, device contexts and GDI objects one module opens and gives back,
+// by patching that module's imports. A test arms a ledger around what it drives and expects
+// every count balanced afterwards. One ledger at a time.
+#pragma once
+#include <windows.h>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+#include "ImportPatch.h"
+
+class ResourceLedger {
+public:
+    explicit ResourceLedger(HMODULE module = ::GetModuleHandleA(nullptr));
+    ~ResourceLedger();
+    ResourceLedger(const ResourceLedger&) = delete;
+    ResourceLedger& operator=(const ResourceLedger&) = delete;
+
+    // Registry keys opened and not closed.
+    size_t OpenKeys() const { return m_keys.size(); }
+    // Device contexts got (GetDC, CreateCompatibleDC) and not given back.
+    size_t HeldDCs() const { return m_dcs.size(); }
+    // GDI objects created (pens, bitmaps, brushes, fonts) and not deleted.
+    size_t LiveObjects() const { return m_objects.size(); }
+    // Handles given back that this ledger never saw handed out, or given back twice.
+    size_t StrayReleases() const { return m_stray; }
+    // Totals, for tests that look at what was used.
+    size_t KeysOpened() const { return m_keysOpened; }
+    size_t DCsTaken() const { return m_dcsTaken; }
+    size_t ObjectsCreated() const { return m_objectsCreated; }
+    // Nothing held, nothing given back twice; a text saying what is not balanced otherwise.
+    bool Balanced() const { return OpenKeys() == 0 && HeldDCs() == 0 && LiveObjects() == 0 && m_stray == 0; }
+    std::string Report() const;
+
+    static ResourceLedger* Current();
+
+private:
+    void Patch(const char* dll, const char* function, const void* hook);
+    void* Real(const char* function) const;
+
+    static LONG WINAPI RegOpenKeyExA_(HKEY, LPCSTR, DWORD, REGSAM, PHKEY);
+    static LONG WINAPI RegCloseKey_(HKEY);
+    static HDC WINAPI GetDC_(HWND);
+    static int WINAPI ReleaseDC_(HWND, HDC);
+    static HDC WINAPI CreateCompatibleDC_(HDC);
+    static BOOL WINAPI DeleteDC_(HDC);
+    static HPEN WINAPI CreatePen_(int, int, COLORREF);
+    static HBRUSH WINAPI CreateSolidBrush_(COLORREF);
+    static HBITMAP WINAPI CreateBitmap_(int, int, UINT, UINT, const void*);
+    static HBITMAP WINAPI CreateCompatibleBitmap_(HDC, int, int);
+    static HBITMAP WINAPI LoadBitmapA_(HINSTANCE, LPCSTR);
+    static BOOL WINAPI DeleteObject_(HGDIOBJ);
+
+    HMODULE m_module;
+    std::vector<std::pair<std::string, std::unique_ptr<ImportPatch>>> m_patches;
+    std::set<HKEY> m_keys;
+    std::set<HDC> m_dcs;
+    std::set<HGDIOBJ> m_objects;
+    size_t m_stray = 0, m_keysOpened = 0, m_dcsTaken = 0, m_objectsCreated = 0;
+};
