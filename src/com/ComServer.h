@@ -1,0 +1,11 @@
+// The module's COM entry points and the count of live COM objects that decides unloading.
+#pragma once
+#include <windows.h>
+
+// Live class factories and extension objects; the module may unload only at 0.
+extern LONG g_nLiveObjects;
+
+extern "C" {
+STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv);
+STDAPI DllCanUnloadNow();
+}

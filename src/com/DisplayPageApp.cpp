@@ -1,0 +1,3 @@
+#include "DisplayPageApp.h"
+
+static CDisplayPageApp theApp;

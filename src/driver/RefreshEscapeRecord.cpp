@@ -1,0 +1,12 @@
+#include "RefreshEscapeRecord.h"
+
+int MaximumOfferedRate(const RefreshEscapeRecord& reply) {
+    return reply.wLimitMode == LIMIT_NONE ? UNLIMITED_RATE : reply.wMaxRate;
+}
+
+int CountOfferedRates(const RefreshEscapeRecord& reply) {
+    const int maximum = MaximumOfferedRate(reply);
+    int count = 0;
+    while (count < MAX_LISTED_RATES && reply.awRates[count] != 0 && reply.awRates[count] <= maximum) ++count;
+    return count;
+}

@@ -1,0 +1,188 @@
+// Adding the settings page: only on the adapter's own driver, the screen's DC always given
+// back, a refused page handle destroyed once, and every page object freed exactly once.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <cstring>
+#include "HeapLedger.h"
+#include "ImportPatch.h"
+#include "ProductDll.h"
+#include "ResourceLedger.h"
+#include "TestSheet.h"
+#include "VirtualAdapter.h"
+#include "com/ComServer.h"
+#include "com/DisplayShellExt.h"
+#include "page/DialogDlg.h"
+
+namespace {
+
+// Watches the page-handle calls a module makes, passing them on.
+struct PageHandleSpy {
+    explicit PageHandleSpy(HMODULE module)
+        : create(module, "COMCTL32.dll", "CreatePropertySheetPageA", reinterpret_cast<const void*>(&Create)),
+          destroy(module, "COMCTL32.dll", "DestroyPropertySheetPage", reinterpret_cast<const void*>(&Destroy)) {
+        s_self = this;
+    }
+    ~PageHandleSpy() { s_self = nullptr; }
+
+    static HPROPSHEETPAGE WINAPI Create(LPCPROPSHEETPAGEA psp) {
+        if (s_self->failCreate) return nullptr;
+        HPROPSHEETPAGE h = OriginalOf<decltype(&::CreatePropertySheetPageA)>(s_self->create)(psp);
+        s_self->created.push_back(h);
+        return h;
+    }
+    static BOOL WINAPI Destroy(HPROPSHEETPAGE h) {
+        s_self->destroyed.push_back(h);
+        return OriginalOf<decltype(&::DestroyPropertySheetPage)>(s_self->destroy)(h);
+    }
+
+    ImportPatch create, destroy;
+    bool failCreate = false;
+    std::vector<HPROPSHEETPAGE> created, destroyed;
+    static PageHandleSpy* s_self;
+};
+PageHandleSpy* PageHandleSpy::s_self = nullptr;
+
+// The shipped DLL, its driver calls answered by the virtual adapter.
+class AddPagesThroughDll : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(dll.Module(), nullptr);
+        ASSERT_TRUE(adapter.Plug(dll.Module()));
+        ASSERT_EQ(dll.CreateExtension(IID_IShellPropSheetExt, reinterpret_cast<void**>(&ext)), S_OK);
+    }
+    void TearDown() override {
+        if (ext) ext->Release();
+    }
+    ProductDll dll;
+    VirtualAdapter adapter;
+    IShellPropSheetExt* ext = nullptr;
+};
+
+TEST_F(AddPagesThroughDll, OnlyTheAnswerOneAddsThePage) {
+    for (int answer : { 0, 2, -1, 1 }) {
+        SCOPED_TRACE(answer);
+        adapter.escapeSupport = answer;
+        adapter.escapes.clear();
+        PageCollector collector;
+        ResourceLedger ledger(dll.Module());
+        EXPECT_EQ(ext->AddPages(&PageCollector::Add, collector.Param()), S_OK);
+        EXPECT_EQ(collector.calls, answer == 1 ? 1 : 0);
+
+        ASSERT_EQ(adapter.escapes.size(), 1u);
+        const VirtualAdapter::EscapeCall& query = adapter.escapes[0];
+        EXPECT_EQ(query.escape, QUERYESCSUPPORT);
+        ASSERT_EQ(query.input.size(), 4u);
+        INT32 asked;
+        std::memcpy(&asked, query.input.data(), 4);
+        EXPECT_EQ(asked, 21997);
+        EXPECT_EQ(query.outputSize, 0);
+        EXPECT_EQ(ledger.DCsTaken(), 1u);
+        EXPECT_TRUE(ledger.Balanced()) << ledger.Report();
+
+        for (HPROPSHEETPAGE h : collector.pages) ::DestroyPropertySheetPage(h);
+    }
+}
+
+TEST_F(AddPagesThroughDll, RefusedHandleIsDestroyedExactlyOnce) {
+    PageHandleSpy spy(dll.Module());
+    PageCollector collector;
+    collector.accept = FALSE;
+    EXPECT_EQ(ext->AddPages(&PageCollector::Add, collector.Param()), S_OK);
+    EXPECT_EQ(collector.calls, 1);
+    ASSERT_EQ(spy.created.size(), 1u);
+    ASSERT_EQ(spy.destroyed.size(), 1u);
+    EXPECT_EQ(spy.destroyed[0], spy.created[0]);
+}
+
+TEST_F(AddPagesThroughDll, EachCallAddsItsOwnTavrolinTab) {
+    PageCollector collector;
+    ASSERT_EQ(ext->AddPages(&PageCollector::Add, collector.Param()), S_OK);
+    ASSERT_EQ(ext->AddPages(&PageCollector::Add, collector.Param()), S_OK);
+    ASSERT_EQ(collector.pages.size(), 2u);
+    EXPECT_NE(collector.pages[0], collector.pages[1]);
+
+    TestSheet sheet(collector.pages);
+    ASSERT_NE(sheet.Window(), nullptr);
+    EXPECT_EQ(sheet.Tabs(), (std::vector<std::string>{ "Tavrolin", "Tavrolin" }));
+    char caption[64] = {};
+    ::GetWindowTextA(sheet.Window(), caption, sizeof caption);
+    EXPECT_STREQ(caption, "Display Properties");
+}
+
+// The same extension compiled into this program, where the heap can be watched.
+class AddPagesLinked : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(adapter.Plug(::GetModuleHandleA(nullptr)));
+        ext = new CDisplayShellExt;
+    }
+    void TearDown() override {
+        ext->Release();
+        EXPECT_EQ(LivePages(), 0) << "a page object was not freed";
+        EXPECT_EQ(HeapLedger::BadFrees(), 0) << "a page object was freed twice";
+    }
+    VirtualAdapter adapter;
+    static long LivePages() { return HeapLedger::LiveBlocks(sizeof(CDialogDlg)); }
+    CDisplayShellExt* ext = nullptr;
+};
+
+TEST_F(AddPagesLinked, ShownPageIsFreedWhenTheSheetReleasesIt) {
+    PageCollector collector;
+    ASSERT_EQ(ext->AddPages(&PageCollector::Add, collector.Param()), S_OK);
+    EXPECT_EQ(LivePages(), 1) << "one page object while the handle lives";
+    {
+        TestSheet sheet(collector.pages);
+        ASSERT_NE(sheet.CurrentPage(), nullptr) << "the page window was created";
+        auto* page = static_cast<CDialogDlg*>(CWnd::FromHandlePermanent(sheet.CurrentPage()));
+        ASSERT_NE(page, nullptr) << "the page window is attached to its object";
+        EXPECT_TRUE(page->IsKindOf(RUNTIME_CLASS(CDialogDlg)));
+    }
+    EXPECT_EQ(LivePages(), 0);
+}
+
+TEST_F(AddPagesLinked, RefusedPageIsFreed) {
+    PageCollector collector;
+    collector.accept = FALSE;
+    EXPECT_EQ(ext->AddPages(&PageCollector::Add, collector.Param()), S_OK);
+    EXPECT_EQ(collector.calls, 1);
+}
+
+TEST_F(AddPagesLinked, PageThatNeverBecameAHandleIsFreed) {
+    PageHandleSpy spy(::GetModuleHandleA(nullptr));
+    spy.failCreate = true;
+    PageCollector collector;
+    EXPECT_EQ(ext->AddPages(&PageCollector::Add, collector.Param()), S_OK);
+    EXPECT_EQ(collector.calls, 0);
+}
+
+TEST_F(AddPagesLinked, NoPageWhenItCannotBeAllocated) {
+    PageCollector collector;
+    HeapLedger::FailNextAllocation(sizeof(CDialogDlg));
+    EXPECT_EQ(ext->AddPages(&PageCollector::Add, collector.Param()), S_OK);
+    EXPECT_EQ(collector.calls, 0);
+}
+
+TEST(SettingsPageFrame, DescribesItselfToTheSheet) {
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CDialogDlg");
+    ASSERT_NE(pClass, nullptr);
+    EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CPropertyPage)));
+    CObject* object = pClass->CreateObject();
+    ASSERT_NE(object, nullptr);
+    auto* page = static_cast<CDialogDlg*>(object);
+    EXPECT_TRUE(page->IsKindOf(RUNTIME_CLASS(CDialogDlg)));
+
+    const PROPSHEETPAGEA_V1& psp = page->m_psp;
+    EXPECT_EQ(psp.dwSize, 40u);
+    EXPECT_EQ(psp.dwFlags, static_cast<DWORD>(PSP_USECALLBACK));
+    EXPECT_EQ(psp.hInstance, ::GetModuleHandleA(nullptr));
+    EXPECT_EQ(psp.pszTemplate, MAKEINTRESOURCEA(148));
+    EXPECT_EQ(psp.hIcon, nullptr);
+    EXPECT_EQ(psp.pszTitle, nullptr);
+    EXPECT_NE(psp.pfnDlgProc, nullptr);
+    EXPECT_EQ(psp.lParam, reinterpret_cast<LPARAM>(page));
+    EXPECT_NE(psp.pfnCallback, nullptr);
+    EXPECT_EQ(psp.pcRefParent, nullptr);
+    delete object;
+}
+
+}  // namespace
