@@ -1,0 +1,64 @@
+// The virtual graphics adapter: stands in for the adapter's display driver and for the display
+// mode change, neither of which exists on this machine. Plugged into a module by patching that
+// module's imports of ExtEscape and ChangeDisplaySettingsA; every other escape passes through.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+#include "ImportPatch.h"
+#include "driver/RefreshEscapeRecord.h"
+
+class VirtualAdapter {
+public:
+    VirtualAdapter();
+    ~VirtualAdapter();
+    VirtualAdapter(const VirtualAdapter&) = delete;
+    VirtualAdapter& operator=(const VirtualAdapter&) = delete;
+
+    // Answers the given module's escape and mode-change calls from now on (one module at a time).
+    bool Plug(HMODULE module);
+    void Unplug();
+
+    // --- how the driver behaves ---
+    int escapeSupport = 1;          // QUERYESCSUPPORT answer for the refresh escape
+    int refreshResult = 1;          // ExtEscape result of the refresh escape
+    bool writesReply = true;        // false: the driver leaves the record as it came
+    SHORT limitMode = 0;            // LIMIT_NONE: no maximum
+    SHORT maxRate = 85;
+    SHORT currentRate = 60;
+    std::vector<SHORT> rates = { 60, 70, 72, 75, 85 };
+    std::optional<RefreshEscapeRecord> rawReply;  // when set, the reply verbatim
+    LONG modeChangeResult = DISP_CHANGE_SUCCESSFUL;
+    // Runs while the driver handles a refresh query (e.g. to look at the registry then).
+    std::function<void()> onRefreshQuery;
+
+    // --- what the product sent ---
+    struct EscapeCall {
+        HDC hdc;
+        int escape;
+        std::vector<BYTE> input;
+        int outputSize;
+    };
+    std::vector<EscapeCall> escapes;
+    struct ModeChange {
+        DEVMODEA mode;  // the first dmSize bytes as sent, the rest zero
+        DWORD flags;
+    };
+    std::vector<ModeChange> modeChanges;
+    // The refresh-escape records sent, in order.
+    std::vector<RefreshEscapeRecord> RefreshRequests() const;
+    // The refresh rate the last REFRESH_SET asked for, waiting for the mode change.
+    std::optional<int> pendingRate;
+
+    static VirtualAdapter* Current();
+
+private:
+    static int WINAPI HookExtEscape(HDC hdc, int escape, int inSize, LPCSTR in, int outSize, LPSTR out);
+    static LONG WINAPI HookChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags);
+    int HandleRefresh(RefreshEscapeRecord& record);
+
+    std::unique_ptr<ImportPatch> m_extEscape;
+    std::unique_ptr<ImportPatch> m_changeDisplaySettings;
+};
