@@ -1,0 +1,35 @@
+// Acts on dialogs as they open on this thread, from inside their modal loops: when a dialog
+// finishes WM_INITDIALOG, the next scripted action runs with its window. Actions post input
+// (clicks, keys) rather than call into the dialog.
+#pragma once
+#include <windows.h>
+#include <deque>
+#include <functional>
+
+class DialogDriver {
+public:
+    using Action = std::function<void(HWND hDlg)>;
+    DialogDriver();
+    ~DialogDriver();
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+
+    DialogDriver& Then(Action action) {
+        m_actions.push_back(std::move(action));
+        return *this;
+    }
+    int DialogsSeen() const { return m_seen; }
+
+    // Common actions.
+    static Action Click(int id);
+    static Action PressKey(UINT vk);
+    static Action Close();
+    static Action PostTimer(UINT_PTR id);
+    static Action Nothing();
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    std::deque<Action> m_actions;
+    HHOOK m_hook;
+    int m_seen = 0;
+};

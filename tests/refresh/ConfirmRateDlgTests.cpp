@@ -1,0 +1,153 @@
+// The ten-second confirmation dialog, run for real from its template: every way it can end.
+#include <gtest/gtest.h>
+#include <vector>
+#include "DialogDriver.h"
+#include "ImportPatch.h"
+#include "page/ConfirmRateDlg.h"
+
+namespace {
+
+// Records the timers the dialog starts and stops, passing the calls on.
+struct TimerSpy {
+    TimerSpy()
+        : set(::GetModuleHandleA(nullptr), "USER32.dll", "SetTimer", reinterpret_cast<const void*>(&Set)),
+          kill(::GetModuleHandleA(nullptr), "USER32.dll", "KillTimer", reinterpret_cast<const void*>(&Kill)) {
+        s_self = this;
+    }
+    ~TimerSpy() { s_self = nullptr; }
+    static UINT_PTR WINAPI Set(HWND hWnd, UINT_PTR id, UINT ms, TIMERPROC proc) {
+        s_self->started.push_back({ id, ms });
+        s_self->startedWithCallback |= proc != nullptr;
+        return OriginalOf<decltype(&::SetTimer)>(s_self->set)(hWnd, id, ms, proc);
+    }
+    static BOOL WINAPI Kill(HWND hWnd, UINT_PTR id) {
+        s_self->killed.push_back(id);
+        return OriginalOf<decltype(&::KillTimer)>(s_self->kill)(hWnd, id);
+    }
+    ImportPatch set, kill;
+    std::vector<std::pair<UINT_PTR, UINT>> started;
+    std::vector<UINT_PTR> killed;
+    bool startedWithCallback = false;
+    static TimerSpy* s_self;
+};
+TimerSpy* TimerSpy::s_self = nullptr;
+
+// Timer callbacks that look at the dialog from inside its modal loop. DWLP_USER carries where
+// they report to.
+void CALLBACK NoteFocusThenDecline(HWND hDlg, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(hDlg, id);
+    HWND focus = ::GetFocus();
+    *reinterpret_cast<int*>(::GetWindowLongPtrA(hDlg, DWLP_USER)) = ::IsChild(hDlg, focus) ? ::GetDlgCtrlID(focus) : -1;
+    ::PostMessageA(::GetDlgItem(hDlg, IDCANCEL), BM_CLICK, 0, 0);
+}
+
+void CALLBACK GiveUp(HWND hDlg, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(hDlg, id);
+    *reinterpret_cast<bool*>(::GetWindowLongPtrA(hDlg, DWLP_USER)) = true;
+    ::EndDialog(hDlg, -2);
+}
+
+class ConfirmRateDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        HWND hOwner = ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE | WS_CAPTION, 100, 80, 600, 400,
+                                        nullptr, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(owner.SubclassWindow(hOwner));
+    }
+    INT_PTR Run() {
+        CConfirmRateDlg dlg(&owner);
+        return dlg.DoModal();
+    }
+    CWnd owner;
+    TimerSpy timers;
+    DialogDriver driver;
+};
+
+TEST_F(ConfirmRateDlgTest, YesKeepsTheRateAndStartsOneTimer) {
+    driver.Then(DialogDriver::Click(IDOK));
+    EXPECT_EQ(Run(), IDOK);
+    ASSERT_EQ(timers.started.size(), 1u) << "confirming must not start a second timer";
+    EXPECT_EQ(timers.started[0], (std::pair<UINT_PTR, UINT>{ 1, 10000 }));
+    EXPECT_FALSE(timers.startedWithCallback) << "ticks arrive as WM_TIMER";
+}
+
+TEST_F(ConfirmRateDlgTest, EnterRightAwayIsYes) {
+    driver.Then(DialogDriver::PressKey(VK_RETURN));
+    EXPECT_EQ(Run(), IDOK);
+}
+
+TEST_F(ConfirmRateDlgTest, NoEscAndTheCloseBoxAllDecline) {
+    driver.Then(DialogDriver::Click(IDCANCEL)).Then(DialogDriver::PressKey(VK_ESCAPE)).Then(DialogDriver::Close());
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_EQ(driver.DialogsSeen(), 3);
+}
+
+TEST_F(ConfirmRateDlgTest, ItsOwnTimerEndsItAndIsKilled) {
+    driver.Then(DialogDriver::PostTimer(1));
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_EQ(timers.killed, (std::vector<UINT_PTR>{ 1 }));
+}
+
+TEST_F(ConfirmRateDlgTest, AnotherTimerDoesNotEndIt) {
+    driver.Then([](HWND hDlg) {
+        DialogDriver::PostTimer(2)(hDlg);
+        DialogDriver::Click(IDOK)(hDlg);
+    });
+    EXPECT_EQ(Run(), IDOK);
+    EXPECT_TRUE(timers.killed.empty());
+}
+
+TEST_F(ConfirmRateDlgTest, OpensCentredOverItsOwnerWithYesFocused) {
+    RECT rcDlg = {}, rcOwner = {};
+    char caption[64] = {}, text[128] = {}, yes[8] = {}, no[8] = {};
+    int focused = 0;
+    HICON icon = nullptr;
+    driver.Then([&](HWND hDlg) {
+        ::GetWindowRect(hDlg, &rcDlg);
+        ::GetWindowRect(::GetParent(hDlg) ? ::GetParent(hDlg) : ::GetWindow(hDlg, GW_OWNER), &rcOwner);
+        ::GetWindowTextA(hDlg, caption, sizeof caption);
+        ::GetDlgItemTextA(hDlg, IDOK, yes, sizeof yes);
+        ::GetDlgItemTextA(hDlg, IDCANCEL, no, sizeof no);
+        for (HWND child = ::GetWindow(hDlg, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            const LONG style = ::GetWindowLongA(child, GWL_STYLE);
+            if ((style & SS_TYPEMASK) == SS_ICON) icon = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+            else if ((style & SS_TYPEMASK) == SS_CENTER) ::GetWindowTextA(child, text, sizeof text);
+        }
+        // Focus is given once initialisation is over; look at it from the modal loop.
+        ::SetWindowLongPtrA(hDlg, DWLP_USER, reinterpret_cast<LONG_PTR>(&focused));
+        ::SetTimer(hDlg, 77, 0, &NoteFocusThenDecline);
+    });
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_STREQ(caption, "Display Properties");
+    EXPECT_STREQ(text, "You changed your desktop Refresh Rate.\r\n\r\nDo you want to keep this Refresh Rate?");
+    EXPECT_STREQ(yes, "Yes");
+    EXPECT_STREQ(no, "No");
+    EXPECT_NE(icon, nullptr);
+    EXPECT_EQ(focused, IDOK);
+    const int dx = (rcDlg.left + rcDlg.right) / 2 - (rcOwner.left + rcOwner.right) / 2;
+    const int dy = (rcDlg.top + rcDlg.bottom) / 2 - (rcOwner.top + rcOwner.bottom) / 2;
+    EXPECT_LE(std::abs(dx), 1);
+    EXPECT_LE(std::abs(dy), 1);
+}
+
+// The one test that lets the real timer run out.
+TEST_F(ConfirmRateDlgTest, EndsByItselfTenSecondsAfterOpening) {
+    DWORD opened = 0;
+    bool guardFired = false;
+    driver.Then([&](HWND hDlg) {
+        opened = ::GetTickCount();
+        // Bound: should the time-out never come, end the dialog after 15 s and fail.
+        ::SetWindowLongPtrA(hDlg, DWLP_USER, reinterpret_cast<LONG_PTR>(&guardFired));
+        ::SetTimer(hDlg, 99, 15000, &GiveUp);
+    });
+    const INT_PTR result = Run();
+    const DWORD elapsed = ::GetTickCount() - opened;
+    EXPECT_FALSE(guardFired);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_GE(elapsed, 9000u);
+    EXPECT_LE(elapsed, 12000u);
+}
+
+}  // namespace
