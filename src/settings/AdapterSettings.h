@@ -1,0 +1,59 @@
+// The one object through which the settings page reaches the adapter: it finds the adapter's
+// device node and driver key in the registry, reads and writes the driver's settings values,
+// keeps the table of modes on offer and switches the display mode.
+#pragma once
+#include <windows.h>
+#include <cstddef>
+#include "settings/DisplayMode.h"
+#include "settings/SettingsBase.h"
+
+class CRegistryKey;
+
+class CAdapterSettings : public CDeviceSettings {
+public:
+    // Sets up a mode table of nCapacity modes and searches the device list for the adapter.
+    explicit CAdapterSettings(int nCapacity);
+    ~CAdapterSettings() override = default;
+
+    // Kept in the object's virtual table for derived settings objects; both accept anything.
+    virtual BOOL ReservedOne(int nValue);
+    virtual BOOL ReservedTwo(int nValue);
+
+    // Reads the adapter's "Driver" value into m_szDriver; TRUE when it holds a usable value.
+    BOOL LookupDriver();
+
+    // The driver's settings under its "DEFAULT" key. Reads leave *pnValue alone on failure;
+    // writes report nothing.
+    BOOL GetEnhPer(int* pnEnhPer);
+    void SetEnhPer(int nEnhPer);
+    BOOL GetRefreshRate(int* pnRefreshRate);
+    void SetRefreshRate(int nRefreshRate);
+    BOOL GetMclkFast(int* pnFast);   // 1 for the Fast clock, 0 for anything else
+    void SetMclkFast(BOOL bFast);
+
+    // Changes the display mode to pNew, asking for the fields in which it differs from pOld, and
+    // tells the user about any result but success. Always TRUE.
+    BOOL SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld);
+
+    BOOL IsFound() const { return m_bFound; }
+    const char* GetHardwareKey() const { return m_szHardwareKey; }
+    const char* GetDriver() const { return m_szDriver; }
+
+private:
+    BOOL FindHardwareKey();
+    BOOL OpenValueKey(CRegistryKey& key, REGSAM access);
+    BOOL ReadValue(const char* pszName, int* pnValue);
+    void WriteValue(const char* pszName, int nValue);
+
+    DEVMODEA m_devMode;         // rebuilt by every SwitchMode, passed in its Windows 95 size
+    BOOL m_bFound;              // the adapter's device node was found at construction
+    char m_szDriver[16];        // the last "Driver" value read
+    char m_szHardwareKey[48];   // the adapter's "HardWareKey", while m_bFound
+};
+
+// The size of the Windows 95 DEVMODE: every member up to and including dmReserved2.
+constexpr WORD kDevModeSize95 = 148;
+static_assert(offsetof(DEVMODEA, dmPanningWidth) == kDevModeSize95, "DEVMODEA layout");
+
+// The settings object of the page that is open; empty while there is none.
+extern CAdapterSettings* g_pAdapterSettings;

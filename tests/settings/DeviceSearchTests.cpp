@@ -1,0 +1,138 @@
+// Finding the adapter's device node and its driver key.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstring>
+#include "AdapterRegistryTest.h"
+#include "ResourceLedger.h"
+#include "settings/AdapterSettings.h"
+
+namespace {
+
+class DeviceSearchTest : public AdapterRegistryTest {
+protected:
+    // The adapter's node key padded to `length` characters.
+    static std::string HardwareKeyOfLength(size_t length) {
+        return kHardwareKey + std::string(length - std::strlen(kHardwareKey), 'X');
+    }
+
+    // The tests rely on RegEnumKeyA listing the first node before the second.
+    void ExpectListedInOrder(const std::string& first, const std::string& second) {
+        const std::vector<std::string> nodes = RegistrySubkeys(HKEY_DYN_DATA, kDeviceList);
+        const auto at = [&](const std::string& name) {
+            return std::find(nodes.begin(), nodes.end(), kNodePrefix + name) - nodes.begin();
+        };
+        ASSERT_LT(at(first), at(second));
+    }
+};
+
+TEST_F(DeviceSearchTest, MatchesTheIdFollowedByTheBusLocation) {
+    SeedAdapter();
+    CAdapterSettings settings(64);
+    EXPECT_TRUE(settings.IsFound());
+    EXPECT_STREQ(settings.GetHardwareKey(), kHardwareKey);
+    EXPECT_TRUE(settings.LookupDriver());
+    EXPECT_STREQ(settings.GetDriver(), kDriver);
+}
+
+TEST_F(DeviceSearchTest, LowerCaseOrShortenedIdsDoNotMatch) {
+    SeedDevice("0", "pci\\ven_5333&dev_5631\\BUS_00&DEV_0C&FUNC_00");
+    SeedDevice("1", "PCI\\VEN_5333&DEV_563");
+    SeedDevice("2", "PCI\\VEN_5333&DEV_5632");
+    SeedDevice("3", "ROOT\\PCI\\VEN_5333&DEV_5631");
+    EXPECT_FALSE(CAdapterSettings(64).IsFound());
+}
+
+TEST_F(DeviceSearchTest, SkipsAHardwareKeyTooLongForItsBuffer) {
+    SeedDevice("0", HardwareKeyOfLength(48));   // 49 bytes with the terminator
+    SeedDevice("1", kHardwareKey);
+    ExpectListedInOrder("0", "1");
+    CAdapterSettings settings(64);
+    EXPECT_TRUE(settings.IsFound());
+    EXPECT_STREQ(settings.GetHardwareKey(), kHardwareKey);
+}
+
+TEST_F(DeviceSearchTest, SkipsAHardwareKeyThatFillsItsBufferWithoutATerminator) {
+    SeedDevice("0", HardwareKeyOfLength(47));
+    CAdapterSettings fits(64);
+    EXPECT_TRUE(fits.IsFound());
+    EXPECT_EQ(std::strlen(fits.GetHardwareKey()), 47u);
+
+    seed.Bytes(HKEY_DYN_DATA, NodeKey("0"), "HardWareKey", HardwareKeyOfLength(48));
+    SeedDevice("1", kHardwareKey);
+    ExpectListedInOrder("0", "1");
+    CAdapterSettings unterminated(64);
+    EXPECT_STREQ(unterminated.GetHardwareKey(), kHardwareKey);
+}
+
+TEST_F(DeviceSearchTest, AcceptsAHardwareKeyStoredWithoutATerminator) {
+    seed.Bytes(HKEY_DYN_DATA, NodeKey("0"), "HardWareKey", kHardwareKey);
+    SeedDriver(kHardwareKey, kDriver);
+    CAdapterSettings settings(64);
+    EXPECT_STREQ(settings.GetHardwareKey(), kHardwareKey);
+    EXPECT_TRUE(settings.LookupDriver());
+}
+
+TEST_F(DeviceSearchTest, ASubkeyNameTooLongForItsBufferEndsTheSearch) {
+    const std::string name31 = std::string(31 - std::strlen(kNodePrefix), 'A');
+    const std::string name32 = name31 + 'A';
+    SeedDevice(name31, "PCI\\VEN_0000&DEV_0000");
+    SeedDevice("B", kHardwareKey);
+    ExpectListedInOrder(name31, "B");
+    EXPECT_TRUE(CAdapterSettings(64).IsFound());
+
+    SeedDevice(name32, "PCI\\VEN_0000&DEV_0000");
+    ExpectListedInOrder(name32, "B");
+    EXPECT_FALSE(CAdapterSettings(64).IsFound());
+}
+
+TEST_F(DeviceSearchTest, TheFirstOfTwoMatchingNodesIsUsed) {
+    SeedDevice("0", kHardwareKey);
+    SeedDevice("1", "PCI\\VEN_5333&DEV_5631\\BUS_01&DEV_00&FUNC_00");
+    ExpectListedInOrder("0", "1");
+    EXPECT_STREQ(CAdapterSettings(64).GetHardwareKey(), kHardwareKey);
+}
+
+TEST_F(DeviceSearchTest, WithoutTheAdapterNoOperationOpensAKey) {
+    SeedDevice("0", "PCI\\VEN_1234&DEV_0001");
+    SeedDriver(kHardwareKey, kDriver);
+    SeedValue("MCLK", "77");
+    CAdapterSettings settings(64);
+    ASSERT_FALSE(settings.IsFound());
+
+    ResourceLedger ledger;
+    int nValue = 5;
+    EXPECT_FALSE(settings.LookupDriver());
+    EXPECT_FALSE(settings.GetEnhPer(&nValue));
+    EXPECT_FALSE(settings.GetRefreshRate(&nValue));
+    EXPECT_FALSE(settings.GetMclkFast(&nValue));
+    settings.SetEnhPer(1);
+    settings.SetRefreshRate(75);
+    settings.SetMclkFast(FALSE);
+    EXPECT_EQ(nValue, 5);
+    EXPECT_EQ(ledger.KeysOpened(), 0u);
+    EXPECT_FALSE(ReadRegistryValue(HKEY_LOCAL_MACHINE, DefaultKey(), "EnhPer").valueExists);
+}
+
+TEST_F(DeviceSearchTest, ADriverValueMustFitWithItsTerminator) {
+    SeedDevice("0", kHardwareKey);
+    CAdapterSettings settings(64);
+    ASSERT_TRUE(settings.IsFound());
+    EXPECT_FALSE(settings.LookupDriver()) << "no Enum key";
+
+    SeedDriver(kHardwareKey, std::string(15, 'D'));
+    EXPECT_TRUE(settings.LookupDriver());
+    EXPECT_STREQ(settings.GetDriver(), std::string(15, 'D').c_str());
+
+    SeedDriver(kHardwareKey, std::string(16, 'D'));   // 17 bytes with the terminator
+    EXPECT_FALSE(settings.LookupDriver());
+
+    seed.Bytes(HKEY_LOCAL_MACHINE, EnumKey(), "Driver", std::string(16, 'D'));
+    EXPECT_FALSE(settings.LookupDriver());
+    EXPECT_STREQ(settings.GetDriver(), "");
+
+    seed.Bytes(HKEY_LOCAL_MACHINE, EnumKey(), "Driver", kDriver);   // shorter, and unterminated
+    EXPECT_TRUE(settings.LookupDriver());
+    EXPECT_STREQ(settings.GetDriver(), kDriver);
+}
+
+}  // namespace
