@@ -1,0 +1,72 @@
+// The driver's settings values: decimal text under the driver key's "DEFAULT" subkey.
+#include <cstdio>
+#include "settings/AdapterSettings.h"
+#include "settings/RegistryKey.h"
+
+namespace {
+
+const char kClassKey[] = "System\\CurrentControlSet\\Services\\Class\\";
+const char kDefaultKey[] = "\\DEFAULT";
+
+// The "MCLK" values of the two video clock speeds.
+const int kMclkFast = 77;
+const int kMclkNormal = 70;
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Reads a decimal number as atoi does, from text that ends at its first NUL or after cbText
+// bytes; the data need not be terminated. Too few bytes reach here to overflow an int.
+int ParseDecimal(const char* pText, DWORD cbText) {
+    const char* p = pText;
+    const char* const pEnd = pText + cbText;
+    while (p < pEnd && IsSpace(*p)) ++p;
+    bool bNegative = false;
+    if (p < pEnd && (*p == '+' || *p == '-')) bNegative = *p++ == '-';
+    int nValue = 0;
+    for (; p < pEnd && *p >= '0' && *p <= '9'; ++p) nValue = nValue * 10 + (*p - '0');
+    return bNegative ? -nValue : nValue;
+}
+
+}  // namespace
+
+BOOL CAdapterSettings::OpenValueKey(CRegistryKey& key, REGSAM access) {
+    if (!LookupDriver()) return FALSE;
+    char szPath[sizeof kClassKey + sizeof m_szDriver + sizeof kDefaultKey];
+    std::snprintf(szPath, sizeof szPath, "%s%s%s", kClassKey, m_szDriver, kDefaultKey);
+    return key.Open(HKEY_LOCAL_MACHINE, szPath, access);
+}
+
+BOOL CAdapterSettings::ReadValue(const char* pszName, int* pnValue) {
+    CRegistryKey key;
+    if (!OpenValueKey(key, KEY_READ)) return FALSE;
+    char data[8];
+    DWORD cbData = sizeof data;
+    if (!key.QueryData(pszName, data, &cbData)) return FALSE;
+    *pnValue = ParseDecimal(data, cbData);
+    return TRUE;
+}
+
+void CAdapterSettings::WriteValue(const char* pszName, int nValue) {
+    CRegistryKey key;
+    if (!OpenValueKey(key, KEY_SET_VALUE)) return;
+    char szText[sizeof "-2147483648"];
+    std::snprintf(szText, sizeof szText, "%d", nValue);
+    key.SetText(pszName, szText);
+}
+
+BOOL CAdapterSettings::GetEnhPer(int* pnEnhPer) { return ReadValue("EnhPer", pnEnhPer); }
+
+void CAdapterSettings::SetEnhPer(int nEnhPer) { WriteValue("EnhPer", nEnhPer); }
+
+BOOL CAdapterSettings::GetRefreshRate(int* pnRefreshRate) { return ReadValue("RefreshRate", pnRefreshRate); }
+
+void CAdapterSettings::SetRefreshRate(int nRefreshRate) { WriteValue("RefreshRate", nRefreshRate); }
+
+BOOL CAdapterSettings::GetMclkFast(int* pnFast) {
+    int nMclk = 0;
+    if (!ReadValue("MCLK", &nMclk)) return FALSE;
+    *pnFast = nMclk == kMclkFast;
+    return TRUE;
+}
+
+void CAdapterSettings::SetMclkFast(BOOL bFast) { WriteValue("MCLK", bFast ? kMclkFast : kMclkNormal); }

@@ -1,0 +1,59 @@
+// Every registry key the settings object opens is closed again, on every path.
+#include <gtest/gtest.h>
+#include <functional>
+#include "AdapterRegistryTest.h"
+#include "ResourceLedger.h"
+#include "settings/AdapterSettings.h"
+
+namespace {
+
+class RegistryKeysClosedTest : public AdapterRegistryTest {
+protected:
+    // Runs one operation under a ledger: it opens nExpectedOpened keys and closes each of them.
+    void ExpectBalanced(const char* what, const std::function<void()>& operation, size_t nExpectedOpened) {
+        ResourceLedger ledger;
+        operation();
+        EXPECT_EQ(ledger.KeysOpened(), nExpectedOpened) << what;
+        EXPECT_TRUE(ledger.Balanced()) << what << ": " << ledger.Report();
+    }
+};
+
+TEST_F(RegistryKeysClosedTest, OnTheDeviceSearch) {
+    SeedDevice("0", "PCI\\VEN_1234&DEV_0001");
+    SeedDevice("1", std::string(60, 'P'));
+    seed.Key(HKEY_DYN_DATA, NodeKey("2"));
+    ExpectBalanced("no match", [] { CAdapterSettings(64); }, 4);
+    SeedDevice("3", kHardwareKey);
+    SeedDevice("4", kHardwareKey);
+    ExpectBalanced("match", [] { CAdapterSettings(64); }, 5);
+}
+
+TEST_F(RegistryKeysClosedTest, OnEveryValueOperation) {
+    SeedAdapter();
+    SeedValue("MCLK", "77");
+    SeedValue("RefreshRate", "123456789");
+    CAdapterSettings settings(64);
+    int nValue = 0;
+    ExpectBalanced("read", [&] { settings.GetMclkFast(&nValue); }, 2);
+    ExpectBalanced("missing value", [&] { settings.GetEnhPer(&nValue); }, 2);
+    ExpectBalanced("value too long", [&] { settings.GetRefreshRate(&nValue); }, 2);
+    ExpectBalanced("write", [&] { settings.SetEnhPer(1); }, 2);
+
+    SeedDriver(kHardwareKey, "TESTDRV\\0009");
+    ExpectBalanced("no DEFAULT key, read", [&] { settings.GetRefreshRate(&nValue); }, 1);
+    ExpectBalanced("no DEFAULT key, write", [&] { settings.SetMclkFast(TRUE); }, 1);
+
+    SeedDriver(kHardwareKey, std::string(20, 'D'));
+    ExpectBalanced("driver value too long", [&] { settings.SetRefreshRate(60); }, 1);
+}
+
+TEST_F(RegistryKeysClosedTest, WhenTheDriverCannotBeLookedUp) {
+    SeedDevice("0", kHardwareKey);
+    CAdapterSettings settings(64);
+    int nValue = 0;
+    ExpectBalanced("no Enum key", [&] { settings.GetEnhPer(&nValue); }, 0);
+    seed.Key(HKEY_LOCAL_MACHINE, EnumKey());
+    ExpectBalanced("no Driver value", [&] { settings.SetEnhPer(1); }, 1);
+}
+
+}  // namespace
