@@ -4,7 +4,10 @@
 
 bool SaveWindowImage(HWND hWnd, const char* path) {
     RECT rc;
-    if (!::GetWindowRect(hWnd, &rc)) return false;
+    return ::GetWindowRect(hWnd, &rc) && SaveScreenImage(rc, path);
+}
+
+bool SaveScreenImage(const RECT& rc, const char* path) {
     const int w = rc.right - rc.left, h = rc.bottom - rc.top;
 
     HDC hScreen = ::GetDC(nullptr);

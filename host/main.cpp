@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 #include "AdapterRegistry.h"
+#include "Automation.h"
 #include "DisplaySheet.h"
-#include "ScreenCapture.h"
 #include "VirtualAdapter.h"
 
 namespace {
@@ -18,14 +18,22 @@ const char kUsage[] =
     "Usage: display-properties [options]\n"
     "Shows the Display Properties sheet with the registered property-sheet handlers,\n"
     "on a virtual adapter.\n\n"
+    "The virtual adapter:\n"
     "  --rates LIST          refresh rates the driver offers, e.g. 60,70,72,75,85 (default)\n"
     "  --current HZ          rate in force (default: the rate kept from the last run, else 60)\n"
     "  --limit HZ|none       monitor's highest rate (default 85)\n"
     "  --escape-support N    driver's answer to QUERYESCSUPPORT for its refresh escape (default 1)\n"
     "  --mode-result N       result of every display-mode change (default 0, success)\n"
+    "  --driver-client DLL   module whose driver calls it answers (default tavrolin.dll)\n"
+    "The sheet:\n"
     "  --page CAPTION        tab to open on (default: the first)\n"
-    "  --driver-client DLL   module whose driver calls the virtual adapter answers (default tavrolin.dll)\n"
-    "  --screenshot FILE     save the sheet as a BMP once it is drawn, then close it\n"
+    "Unattended runs (the sheet closes when the script is done):\n"
+    "  --select-rate HZ      move the Tavrolin page's slider to this rate\n"
+    "  --refresh-test        press Refresh Test and accept the warning\n"
+    "  --answer yes|no|none  answer to the confirmation dialog (default yes; none lets it time out)\n"
+    "  --apply               press OK at the end\n"
+    "  --report-rate         print the rate the page's slider shows\n"
+    "  --screenshot FILE     save a BMP of the sheet (with the confirmation dialog during a test)\n"
     "  --help                this text\n";
 
 // Where the virtual adapter keeps the rate in force between runs.
@@ -39,29 +47,35 @@ struct Options {
     LONG modeResult = DISP_CHANGE_SUCCESSFUL;
     std::string page;
     std::string driverClient = "tavrolin.dll";
-    std::string screenshot;
+    AutomationScript script;
+    bool unattended = false;
 };
 
 bool ParseOptions(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help") return false;
-        if (i + 1 >= argc) return false;
-        const char* value = argv[++i];
-        if (arg == "--rates") o.rates = value;
-        else if (arg == "--current") o.current = std::atoi(value);
-        else if (arg == "--limit") o.limit = value;
-        else if (arg == "--escape-support") o.escapeSupport = std::atoi(value);
-        else if (arg == "--mode-result") o.modeResult = std::atol(value);
-        else if (arg == "--page") o.page = value;
-        else if (arg == "--driver-client") o.driverClient = value;
-        else if (arg == "--screenshot") o.screenshot = value;
+        if (arg == "--refresh-test") o.script.refreshTest = true;
+        else if (arg == "--apply") o.script.apply = true;
+        else if (arg == "--report-rate") o.script.reportRate = true;
+        else if (i + 1 >= argc) return false;
+        else if (arg == "--rates") o.rates = argv[++i];
+        else if (arg == "--current") o.current = std::atoi(argv[++i]);
+        else if (arg == "--limit") o.limit = argv[++i];
+        else if (arg == "--escape-support") o.escapeSupport = std::atoi(argv[++i]);
+        else if (arg == "--mode-result") o.modeResult = std::atol(argv[++i]);
+        else if (arg == "--page") o.page = argv[++i];
+        else if (arg == "--driver-client") o.driverClient = argv[++i];
+        else if (arg == "--select-rate") o.script.selectRate = std::atoi(argv[++i]);
+        else if (arg == "--answer") o.script.answer = argv[++i];
+        else if (arg == "--screenshot") o.script.screenshot = argv[++i];
         else return false;
+        o.unattended |= arg != "--rates" && arg != "--current" && arg != "--limit" && arg != "--escape-support" &&
+                        arg != "--mode-result" && arg != "--page" && arg != "--driver-client";
     }
     return true;
 }
 
-void Configure(VirtualAdapter& adapter, const Options& o) {
+void Configure(VirtualAdapter& adapter, Options& o) {
     adapter.rates.clear();
     for (const char* p = o.rates.c_str(); *p;) {
         char* end;
@@ -76,20 +90,12 @@ void Configure(VirtualAdapter& adapter, const Options& o) {
     adapter.modeChangeResult = o.modeResult;
     const int kept = std::atoi(ReadRegistryString(HKEY_CURRENT_USER, kStateKey, "RefreshRate", "60").c_str());
     adapter.currentRate = static_cast<SHORT>(o.current ? o.current : kept);
-}
 
-// Lets the sheet finish drawing: handles messages until none has come for a moment.
-void DrainMessages(DisplaySheet& sheet) {
-    for (int quiet = 0; quiet < 3;) {
-        MSG msg;
-        bool any = false;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            sheet.Dispatch(msg);
-            any = true;
-        }
-        ::RedrawWindow(sheet.Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        quiet = any ? 0 : quiet + 1;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    // What the page will list: the driver's rates up to the first one above the limit.
+    const int maximum = adapter.limitMode == LIMIT_NONE ? 1000 : adapter.maxRate;
+    for (size_t i = 0; i < adapter.rates.size() && i < MAX_LISTED_RATES; ++i) {
+        if (adapter.rates[i] == 0 || adapter.rates[i] > maximum) break;
+        o.script.rates.push_back(adapter.rates[i]);
     }
 }
 
@@ -109,21 +115,22 @@ int main(int argc, char** argv) {
     DisplaySheet sheet;
     sheet.LoadHandlers();
     if (HMODULE client = ::GetModuleHandleA(options.driverClient.c_str())) adapter.Plug(client);
+    int rc = 0;
     if (!sheet.Show(options.page.empty() ? nullptr : options.page.c_str())) {
         std::fputs("display-properties: the sheet could not be created\n", stderr);
-        ::CoUninitialize();
-        return 1;
-    }
-    int rc = 0;
-    if (!options.screenshot.empty()) {
-        DrainMessages(sheet);
-        if (SaveWindowImage(sheet.Window(), options.screenshot.c_str())) std::printf("%s\n", options.screenshot.c_str());
-        else rc = 1;
+        rc = 1;
+    } else if (options.unattended) {
+        if (!Automation(options.script).Run(sheet)) {
+            std::fputs("display-properties: the script could not be completed\n", stderr);
+            rc = 1;
+        }
+        DrainMessages(sheet.Window());
     } else {
         sheet.Run();
     }
     sheet.Close();
     WriteRegistryString(HKEY_CURRENT_USER, kStateKey, "RefreshRate", std::to_string(adapter.currentRate));
+    std::printf("rate in force: %d Hz\n", adapter.currentRate);
     ::CoUninitialize();
     return rc;
 }

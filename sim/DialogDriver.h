@@ -1,6 +1,7 @@
-// Acts on dialogs as they open on this thread, from inside their modal loops: when a dialog
-// finishes WM_INITDIALOG, the next scripted action runs with its window. Actions post input
-// (clicks, keys) rather than call into the dialog.
+// The user at the dialogs: acts on top-level dialogs (message boxes included) as they open on
+// this thread, from inside their modal loops. When a dialog finishes WM_INITDIALOG, the next
+// scripted action runs with its window. Actions post input (clicks, keys) rather than call
+// into the dialog.
 #pragma once
 #include <windows.h>
 #include <deque>
