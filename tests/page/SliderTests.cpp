@@ -94,7 +94,7 @@ TEST_F(RefreshSliderTest, SelectsByValueAndReportsWhatWasSelectedBefore) {
     EXPECT_EQ(slider.GetPos(), 0);
 }
 
-TEST_F(RefreshSliderTest, LabelsStandWhereTheWorkedExamplePutsThem) {
+TEST_F(RefreshSliderTest, LabelsSpreadAcrossTheChannelWithTheUnitBeneath) {
     // A page font whose "60" measures 12 x 13, and a trackbar 67 high with a 150-pixel channel.
     HFONT hFont = ::CreateFontA(-11, 5, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
     page.SetFont(hFont);
