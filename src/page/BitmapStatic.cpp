@@ -1,0 +1,74 @@
+#include "BitmapStatic.h"
+#include "BlitTransparent.h"
+#include "framework/WinApp.h"
+
+BEGIN_MESSAGE_MAP(CBitmapStatic, CStatic)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+HBITMAP CBitmapStatic::LoadBitmapResource(SIZE* pSize) const {
+    HBITMAP hBitmap = ::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nBitmapID & 0xFFFF));
+    if (!hBitmap) return nullptr;
+    BITMAP bm = {};
+    if (!::GetObjectA(hBitmap, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) {
+        ::DeleteObject(hBitmap);
+        return nullptr;
+    }
+    pSize->cx = bm.bmWidth;
+    pSize->cy = bm.bmHeight;
+    return hBitmap;
+}
+
+POINT CBitmapStatic::CentredOrigin(const SIZE& size) const {
+    // A bitmap larger than the control starts at a negative offset and is clipped.
+    RECT rc;
+    GetClientRect(&rc);
+    return { rc.left + (rc.right - rc.left - size.cx + 1) / 2, rc.top + (rc.bottom - rc.top - size.cy + 1) / 2 };
+}
+
+void CBitmapStatic::FitToBitmap() {
+    SIZE size;
+    HBITMAP hBitmap = LoadBitmapResource(&size);
+    if (!hBitmap) return;
+
+    RECT rc;
+    GetWindowRect(&rc);
+    // Both sides move by the same half-difference, so the centre stays where it was.
+    ::InflateRect(&rc, (size.cx - (rc.right - rc.left) + 1) / 2, (size.cy - (rc.bottom - rc.top) + 1) / 2);
+    POINT topLeft = { rc.left, rc.top }, bottomRight = { rc.right, rc.bottom };
+    ::ScreenToClient(GetParent(), &topLeft);
+    ::ScreenToClient(GetParent(), &bottomRight);
+    ::MoveWindow(m_hWnd, topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y, TRUE);
+
+    ::DeleteObject(hBitmap);
+}
+
+void CBitmapStatic::DrawBitmap(HDC hdc) {
+    SIZE size;
+    HBITMAP hBitmap = LoadBitmapResource(&size);
+    if (!hBitmap) return;
+    if (HDC hdcMem = ::CreateCompatibleDC(hdc)) {
+        HGDIOBJ hOldBitmap = ::SelectObject(hdcMem, hBitmap);
+        const POINT origin = CentredOrigin(size);
+        ::BitBlt(hdc, origin.x, origin.y, size.cx, size.cy, hdcMem, 0, 0, SRCCOPY);
+        ::SelectObject(hdcMem, hOldBitmap);
+        ::DeleteDC(hdcMem);
+    }
+    ::DeleteObject(hBitmap);
+}
+
+void CBitmapStatic::OnPaint() {
+    // The static's own painting is replaced, not added to.
+    PAINTSTRUCT ps;
+    if (HDC hdc = ::BeginPaint(m_hWnd, &ps)) DrawBitmap(hdc);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+void CTransparentBitmapStatic::DrawBitmap(HDC hdc) {
+    SIZE size;
+    HBITMAP hBitmap = LoadBitmapResource(&size);
+    if (!hBitmap) return;
+    const POINT origin = CentredOrigin(size);
+    BlitTransparent(hdc, hBitmap, origin.x, origin.y, RGB(255, 255, 255));
+    ::DeleteObject(hBitmap);
+}

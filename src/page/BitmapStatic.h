@@ -1,0 +1,37 @@
+// CBitmapStatic: a static control that paints a bitmap resource centred in its client area
+// instead of its own contents, and can resize itself about its centre to the bitmap's size.
+// CTransparentBitmapStatic paints the bitmap with its white pixels left transparent.
+#pragma once
+#include "framework/Controls.h"
+
+class CBitmapStatic : public CStatic {
+public:
+    // nBitmapID: the bitmap resource in the module (its low 16 bits are the resource id).
+    explicit CBitmapStatic(int nBitmapID) : m_nBitmapID(nBitmapID) {}
+
+    // Gives the control the bitmap's size, keeping its centre. Without the bitmap the control
+    // stays as it is.
+    void FitToBitmap();
+    // Paints the bitmap centred in the client area of hdc, opaquely.
+    virtual void DrawBitmap(HDC hdc);
+
+    int m_nBitmapID;
+
+protected:
+    // The bitmap, loaded anew, and its size; nullptr when it cannot be loaded or has no size.
+    // The caller deletes it.
+    HBITMAP LoadBitmapResource(SIZE* pSize) const;
+    // Where a bitmap of that size starts when centred in the client area.
+    POINT CentredOrigin(const SIZE& size) const;
+
+    void OnPaint();
+    DECLARE_MESSAGE_MAP()
+};
+
+class CTransparentBitmapStatic : public CBitmapStatic {
+public:
+    explicit CTransparentBitmapStatic(int nBitmapID) : CBitmapStatic(nBitmapID) {}
+
+    // Paints the bitmap centred; its white pixels show what is beneath.
+    void DrawBitmap(HDC hdc) override;
+};

@@ -1,0 +1,70 @@
+#include "RefreshSlider.h"
+#include <cstdio>
+#include "DrawBevel.h"
+
+void CRefreshSlider::DrawOverlay() {
+    RECT rcClient;
+    GetClientRect(&rcClient);
+    const RECT rcFrame = { 0, 0, rcClient.right - 1, rcClient.bottom - 1 };
+    RECT rcChannel = {};
+    SendMessage(TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&rcChannel));
+
+    // The overlay covers the whole control, not only the update region.
+    HDC hdc = ::GetDC(m_hWnd);
+    if (!hdc) return;
+    HPEN hLight = ::CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+    HPEN hShadow = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
+    DrawBevel(hdc, hShadow, hLight, rcFrame, 1);
+
+    HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0));
+    HGDIOBJ hOldFont = hFont ? ::SelectObject(hdc, hFont) : nullptr;
+    const int nOldBkMode = ::SetBkMode(hdc, TRANSPARENT);
+
+    // Labels are placed by the width and height of a typical two-digit rate.
+    SIZE size60 = {};
+    ::GetTextExtentPoint32A(hdc, "60", 2, &size60);
+    const int x = size60.cx / 2;
+    const int y = rcFrame.bottom - 2 * size60.cy - size60.cy / 2;
+    if (m_values.GetCount() > 1)
+        DrawRateLabels(hdc, rcClient, rcChannel, x, y, size60.cx);
+    else
+        DrawSingleRatePanel(hdc, rcClient, x, y, size60.cy);
+
+    if (hOldFont) ::SelectObject(hdc, hOldFont);
+    ::SetBkMode(hdc, nOldBkMode);
+    ::ReleaseDC(m_hWnd, hdc);
+    if (hLight) ::DeleteObject(hLight);
+    if (hShadow) ::DeleteObject(hShadow);
+}
+
+void CRefreshSlider::DrawRateLabels(HDC hdc, const RECT& rcClient, const RECT& rcChannel, int x, int y,
+                                    int nLabelWidth) const {
+    // The labels stand under the ticks. A trackbar that reports fewer than two ticks (no
+    // automatic ticks) is spaced as if it had one tick per rate, which is what automatic
+    // ticks give, so the spacing never divides by zero.
+    int nTicks = static_cast<int>(SendMessage(TBM_GETNUMTICS));
+    if (nTicks < 2) nTicks = m_values.GetCount();
+    const int nStep = (rcChannel.right - rcChannel.left - nLabelWidth) / (nTicks - 1);
+
+    for (int i = 0; i < m_values.GetCount(); ++i, x += nStep) {
+        char szRate[16];
+        const int nLength = std::snprintf(szRate, sizeof szRate, "%d", m_values[i]);
+        ::TextOutA(hdc, x, y, szRate, nLength);
+    }
+
+    SIZE sizeHz = {};
+    ::GetTextExtentPoint32A(hdc, "Hz", 2, &sizeHz);
+    ::TextOutA(hdc, (rcClient.right - 1 - sizeHz.cx) / 2, y + sizeHz.cy, "Hz", 2);
+}
+
+void CRefreshSlider::DrawSingleRatePanel(HDC hdc, const RECT& rcClient, int x, int y, int nLineHeight) const {
+    RECT rcPanel = { 2, 2, rcClient.right - 2, rcClient.bottom - 2 };
+    ::FillRect(hdc, &rcPanel, ::GetSysColorBrush(COLOR_BTNFACE));
+
+    // With no rate at all there is no default to name: the panel stays blank.
+    if (m_values.GetCount() < 1) return;
+    char szText[96];
+    std::snprintf(szText, sizeof szText, "%d Hz is default. Manual adjustment disallowed.", m_values[0]);
+    RECT rcText = { x, y - nLineHeight, rcPanel.right, rcPanel.bottom };
+    ::DrawTextA(hdc, szText, -1, &rcText, DT_WORDBREAK);
+}

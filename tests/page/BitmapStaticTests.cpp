@@ -1,0 +1,168 @@
+// The logo controls and the transparent blit: pixels on memory surfaces and on screen, the
+// control's size after fitting, and every GDI object given back.
+#include <gtest/gtest.h>
+#include "PageTemplate.h"
+#include "ResourceLedger.h"
+#include "page/BitmapStatic.h"
+#include "page/BlitTransparent.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// A 32-bit bitmap of w x h with pixels from colour(x, y), exactly as given.
+HBITMAP MakeBitmap(int w, int h, COLORREF (*colour)(int, int)) {
+    BITMAPINFO bi = {};
+    bi.bmiHeader = { sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
+    void* bits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = colour(x, y);
+            static_cast<DWORD*>(bits)[y * w + x] = RGB(GetBValue(c), GetGValue(c), GetRValue(c));
+        }
+    return hBitmap;
+}
+
+// Every pixel of a bitmap that is selected into no DC; a bitmap still selected elsewhere fails.
+::testing::AssertionResult Pixels(HBITMAP hBitmap, std::vector<COLORREF>* pPixels) {
+    BITMAP bm = {};
+    ::GetObjectA(hBitmap, sizeof bm, &bm);
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
+    pPixels->clear();
+    for (int y = 0; hOld && y < bm.bmHeight; ++y)
+        for (int x = 0; x < bm.bmWidth; ++x) pPixels->push_back(::GetPixel(hdc, x, y));
+    if (hOld) ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    return hOld ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "bitmap still selected";
+}
+
+TEST(BlitTransparent, KeyPixelsShowTheTargetAndTheSourceComesBackUnchanged) {
+    HBITMAP hTarget = MakeBitmap(40, 30, [](int x, int y) { return RGB(x * 6, y * 8, 100); });
+    HBITMAP hSource = MakeBitmap(8, 6, [](int x, int y) {
+        return (x + y) % 3 == 0 ? kWhite : x == 1 ? RGB(254, 255, 255) : RGB(200, 30 * y, 20 * x);
+    });
+    std::vector<COLORREF> target, source, targetAfter, sourceAfter;
+    ASSERT_TRUE(Pixels(hTarget, &target));
+    ASSERT_TRUE(Pixels(hSource, &source));
+
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, hTarget);
+    {
+        ResourceLedger ledger;
+        BlitTransparent(hdc, hSource, 5, 7, kWhite);
+        EXPECT_TRUE(ledger.Balanced()) << ledger.Report();
+        EXPECT_EQ(ledger.DCsTaken(), 5u);
+        EXPECT_EQ(ledger.ObjectsCreated(), 4u);
+    }
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+
+    ASSERT_TRUE(Pixels(hTarget, &targetAfter));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool inside = x >= 5 && x < 13 && y >= 7 && y < 13;
+            const COLORREF src = inside ? source[(y - 7) * 8 + x - 5] : kWhite;
+            ASSERT_EQ(targetAfter[y * 40 + x], src != kWhite ? src : target[y * 40 + x]) << x << "," << y;
+        }
+    ASSERT_TRUE(Pixels(hSource, &sourceAfter));
+    EXPECT_EQ(sourceAfter, source);
+    ::DeleteObject(hTarget);
+    ::DeleteObject(hSource);
+}
+
+class LogoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        HBITMAP hLogo = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_LOGO));
+        ASSERT_TRUE(Pixels(hLogo, &logo));
+        ::DeleteObject(hLogo);
+        ASSERT_EQ(logo.size(), 199u * 48u);
+    }
+    HWND Logo() const { return page.Item(IDC_LOGO); }
+    RECT Placement() const {
+        RECT rc;
+        ::GetWindowRect(Logo(), &rc);
+        ::MapWindowPoints(nullptr, page.Dialog(), reinterpret_cast<POINT*>(&rc), 2);
+        return rc;
+    }
+    // Paints the control, counting its DCs and GDI objects.
+    void Paint() {
+        ResourceLedger ledger;
+        PageTemplate::Repaint(Logo());
+        EXPECT_TRUE(ledger.Balanced()) << ledger.Report();
+    }
+    // The control shows the logo at (x0, y0) over `under`; its white shows `under` when transparent.
+    void ExpectLogo(const Capture& under, int x0, int y0, bool transparent) const {
+        const Capture shot(Logo());
+        ASSERT_EQ(shot.pixels.size(), under.pixels.size());
+        for (int y = 0; y < shot.height; ++y)
+            for (int x = 0; x < shot.width; ++x) {
+                const bool inside = x >= x0 && x < x0 + 199 && y >= y0 && y < y0 + 48;
+                const COLORREF pixel = inside ? logo[(y - y0) * 199 + x - x0] : kWhite;
+                const bool shown = inside && !(transparent && pixel == kWhite);
+                ASSERT_EQ(shot.At(x, y), shown ? pixel : under.At(x, y)) << x << "," << y;
+            }
+    }
+
+    PageTemplate page;
+    std::vector<COLORREF> logo;
+};
+
+TEST_F(LogoTest, PaintsTheLogoCentredOpaqueOrWithItsWhiteTransparent) {
+    ::MoveWindow(Logo(), 20, 10, 300, 65, TRUE);
+    PageTemplate::Repaint(Logo());
+    const Capture background(Logo());  // the empty static shows the page's background
+    ASSERT_NE(background.At(0, 0), kWhite);
+
+    CBitmapStatic opaque(IDB_LOGO);
+    ASSERT_TRUE(opaque.SubclassWindow(Logo()));
+    Paint();
+    ExpectLogo(background, (300 - 199 + 1) / 2, (65 - 48 + 1) / 2, false);
+    opaque.UnsubclassWindow();
+
+    CTransparentBitmapStatic transparent(IDB_LOGO);
+    ASSERT_TRUE(transparent.SubclassWindow(Logo()));
+    PageTemplate::Repaint(page.Dialog());
+    Paint();
+    ExpectLogo(background, (300 - 199 + 1) / 2, (65 - 48 + 1) / 2, true);
+}
+
+TEST_F(LogoTest, FitKeepsTheCentreWhenShrinkingAndGrowing) {
+    CTransparentBitmapStatic control(IDB_LOGO);
+    ASSERT_TRUE(control.SubclassWindow(Logo()));
+    const struct { RECT before; SIZE after; } cases[] = {
+        { { 10, 12, 310, 77 }, { 200, 49 } },  // 300 x 65
+        { { 50, 50, 150, 70 }, { 200, 48 } },  // 100 x 20
+    };
+    for (const auto& c : cases) {
+        ::MoveWindow(Logo(), c.before.left, c.before.top, c.before.right - c.before.left, c.before.bottom - c.before.top, TRUE);
+        ResourceLedger ledger;
+        control.FitToBitmap();
+        EXPECT_TRUE(ledger.Balanced()) << ledger.Report();
+        const RECT rc = Placement();
+        EXPECT_EQ(rc.right - rc.left, c.after.cx);
+        EXPECT_EQ(rc.bottom - rc.top, c.after.cy);
+        EXPECT_EQ(rc.left + rc.right, c.before.left + c.before.right);
+        EXPECT_EQ(rc.top + rc.bottom, c.before.top + c.before.bottom);
+    }
+}
+
+TEST_F(LogoTest, MissingBitmapLeavesTheControlAsItWas) {
+    ::MoveWindow(Logo(), 20, 10, 300, 65, TRUE);
+    PageTemplate::Repaint(Logo());
+    const Capture background(Logo());
+    const RECT before = Placement();
+
+    CTransparentBitmapStatic control(4242);
+    ASSERT_TRUE(control.SubclassWindow(Logo()));
+    control.FitToBitmap();
+    const RECT after = Placement();
+    EXPECT_TRUE(::EqualRect(&before, &after));
+    Paint();
+    EXPECT_EQ(Capture(Logo()).pixels, background.pixels);
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+// Records the text the test program's code draws with TextOutA and DrawTextA while it exists,
+// passing every call on to the real function.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "ImportPatch.h"
+
+class GdiTextRecorder {
+public:
+    struct Call {
+        std::string text;
+        POINT at;     // TextOutA
+        RECT rect;    // DrawTextA
+        UINT format;  // DrawTextA
+    };
+
+    GdiTextRecorder();
+    ~GdiTextRecorder();
+
+    std::vector<Call> textOuts, drawTexts;
+
+private:
+    static BOOL WINAPI TextOutA_(HDC, int, int, LPCSTR, int);
+    static int WINAPI DrawTextA_(HDC, LPCSTR, int, LPRECT, UINT);
+
+    ImportPatch m_textOut, m_drawText;
+};
