@@ -8,6 +8,7 @@
 #include "settings/SettingsBase.h"
 
 class CRegistryKey;
+class CSavedValue;
 
 class CAdapterSettings : public CDeviceSettings {
 public:
@@ -30,6 +31,9 @@ public:
     void SetRefreshRate(int nRefreshRate);
     BOOL GetMclkFast(int* pnFast);   // 1 for the Fast clock, 0 for anything else
     void SetMclkFast(BOOL bFast);
+    // "RefreshRate" exactly as stored, or its absence, and putting that back.
+    BOOL SaveRefreshRate(CSavedValue& saved);
+    void RestoreRefreshRate(const CSavedValue& saved);
 
     // Changes the display mode to pNew, asking for the fields in which it differs from pOld, and
     // tells the user about any result but success. Always TRUE.

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include "settings/AdapterSettings.h"
 #include "settings/RegistryKey.h"
+#include "settings/SavedValue.h"
 
 namespace {
 
@@ -61,6 +62,16 @@ void CAdapterSettings::SetEnhPer(int nEnhPer) { WriteValue("EnhPer", nEnhPer); }
 BOOL CAdapterSettings::GetRefreshRate(int* pnRefreshRate) { return ReadValue("RefreshRate", pnRefreshRate); }
 
 void CAdapterSettings::SetRefreshRate(int nRefreshRate) { WriteValue("RefreshRate", nRefreshRate); }
+
+BOOL CAdapterSettings::SaveRefreshRate(CSavedValue& saved) {
+    CRegistryKey key;
+    return OpenValueKey(key, KEY_READ) && saved.Save(key, "RefreshRate");
+}
+
+void CAdapterSettings::RestoreRefreshRate(const CSavedValue& saved) {
+    CRegistryKey key;
+    if (OpenValueKey(key, KEY_SET_VALUE)) saved.Restore(key, "RefreshRate");
+}
 
 BOOL CAdapterSettings::GetMclkFast(int* pnFast) {
     int nMclk = 0;
