@@ -1,9 +1,189 @@
 #include "DialogDlg.h"
 #include <new>
+#include "driver/DriverEscape.h"
+#include "framework/WinApp.h"
+#include "page/RateList.h"
+#include "page/ResourceText.h"
 #include "res/resource.h"
+#include "settings/AdapterSettings.h"
+#include "settings/SavedValue.h"
+#include "settings/ScreenFormat.h"
 
 IMPLEMENT_DYNCREATE(CDialogDlg, CPropertyPage)
 
-CDialogDlg::CDialogDlg() : CPropertyPage(IDD_SETTINGS_PAGE) {}
+BEGIN_MESSAGE_MAP(CDialogDlg, CPropertyPage)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_NORMAL, IDC_FAST, CDialogDlg::OnClockSpeed)
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_HSCROLL()
+    ON_BN_CLICKED(IDC_ENHPER, CDialogDlg::OnEnhancedPerformance)
+    ON_BN_CLICKED(IDC_REFRESH_TEST, CDialogDlg::OnRefreshTest)
+END_MESSAGE_MAP()
 
-CDialogDlg::~CDialogDlg() = default;
+int CDialogDlg::s_nPages = 0;
+
+CDialogDlg::CDialogDlg()
+    : CPropertyPage(IDD_SETTINGS_PAGE),
+      m_logo(IDB_LOGO),
+      m_slider(IDC_RATE_LABEL),
+      m_bEnhPer(0),
+      m_nClockSpeed(-1),
+      m_hIcon(nullptr),
+      m_currentMode(0, 0, 0, 0) {
+    ++s_nPages;
+}
+
+CDialogDlg::~CDialogDlg() {
+    // Two pages can be open at once and share the settings object; it goes with the last page.
+    if (--s_nPages == 0) {
+        delete g_pAdapterSettings;
+        g_pAdapterSettings = nullptr;
+    }
+}
+
+void CDialogDlg::DoDataExchange(CDataExchange* pDX) {
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Radio(pDX, IDC_NORMAL, m_nClockSpeed);
+    DDX_Check(pDX, IDC_ENHPER, m_bEnhPer);
+    DDX_Control(pDX, IDC_REFRESH_SLIDER, m_slider);
+    DDX_Control(pDX, IDC_REFRESH_TEST, m_btnRefreshTest);
+    DDX_Control(pDX, IDC_LOGO, m_logo);
+}
+
+BOOL CDialogDlg::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    m_hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_PAGE_ICON));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    InitSettings();
+    return TRUE;
+}
+
+void CDialogDlg::InitSettings() {
+    m_logo.FitToBitmap();
+    // Each initialisation searches the device list afresh.
+    delete g_pAdapterSettings;
+    g_pAdapterSettings = new (std::nothrow) CAdapterSettings(64);
+    if (!g_pAdapterSettings) return;
+    int nEnhPer;
+    if (g_pAdapterSettings->GetEnhPer(&nEnhPer)) m_bEnhPer = nEnhPer != 0;
+    g_pAdapterSettings->GetMclkFast(&m_nClockSpeed);
+}
+
+BOOL CDialogDlg::OnSetActive() {
+    QueryDriverRates();
+    return CPropertyPage::OnSetActive();
+}
+
+void CDialogDlg::QueryDriverRates() {
+    CAdapterSettings* pSettings = g_pAdapterSettings;
+    // The driver reads "RefreshRate" while it answers; -1 asks it for what it really offers.
+    // Whatever was stored before, or nothing, is put back afterwards.
+    CSavedValue saved;
+    if (pSettings && pSettings->SaveRefreshRate(saved)) pSettings->SetRefreshRate(-1);
+    CDriverEscape escape(nullptr);
+    escape.QueryRefresh();
+    if (pSettings) pSettings->RestoreRefreshRate(saved);
+
+    int nBitsPerPixel = 0, nWidth = 0, nHeight = 0;
+    GetScreenFormat(&nBitsPerPixel, &nWidth, &nHeight);
+    const RefreshEscapeRecord& reply = escape.Reply();
+    m_currentMode = DisplayMode(nBitsPerPixel, nWidth, nHeight, reply.wRefreshRate);
+
+    if (pSettings) pSettings->ClearModes();
+    CRateList rates(MAX_LISTED_RATES);
+    const int nOffered = CountOfferedRates(reply);
+    for (int i = 0; i < nOffered; ++i) {
+        const int nRate = escape.GetListedRate(i);
+        if (pSettings) pSettings->AddMode(DisplayMode(nBitsPerPixel, nWidth, nHeight, nRate));
+        rates.Append(nRate);
+    }
+    m_slider.SetList(rates);
+    SyncSliderToMode();
+    m_slider.EnableWindow(rates.GetCount() > 1);
+}
+
+BOOL CDialogDlg::OnKillActive() { return TRUE; }
+
+BOOL CDialogDlg::OnQueryCancel() { return TRUE; }
+
+// Cancel keeps what is stored; nothing was written before OK or Apply.
+void CDialogDlg::OnCancel() {}
+
+DisplayMode CDialogDlg::GetSelectedMode() const {
+    return DisplayMode(m_currentMode.bitsPerPixel, m_currentMode.width, m_currentMode.height,
+                       m_slider.GetSelectedValue());
+}
+
+void CDialogDlg::SyncSliderToMode() {
+    m_slider.SelectValue(m_currentMode.refreshRate);
+    m_slider.UpdateCompanion();
+}
+
+void CDialogDlg::UpdateRefreshTestButton() {
+    m_btnRefreshTest.EnableWindow(GetSelectedMode() != m_currentMode);
+}
+
+void CDialogDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
+    if (pScrollBar == &m_slider && m_slider.m_values.GetCount() > 1) {
+        SetModified(TRUE);
+        UpdateRefreshTestButton();
+    }
+    CPropertyPage::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CDialogDlg::OnClockSpeed(UINT) {
+    UpdateData(TRUE);
+    SetModified(TRUE);
+}
+
+void CDialogDlg::OnEnhancedPerformance() {
+    UpdateData(TRUE);
+    SetModified(TRUE);
+}
+
+void CDialogDlg::OnRefreshTest() { RunRefreshTest(); }
+
+void CDialogDlg::OnOK() {
+    if (GetSelectedMode() != m_currentMode && m_slider.GetSelectedValue() != 0) RunRefreshTest();
+    if (!WriteChangedSettings()) return;
+    const CResourceText caption(IDS_CAPTION), question(IDS_RESTART);
+    if (::MessageBoxA(nullptr, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES) ::ExitWindowsEx(EWX_REBOOT, 0);
+}
+
+BOOL CDialogDlg::WriteChangedSettings() {
+    CAdapterSettings* pSettings = g_pAdapterSettings;
+    if (!pSettings) return FALSE;
+    BOOL bWritten = FALSE;
+    // Only values that could be read are compared and written; with no radio button checked
+    // there is no clock-speed choice to write.
+    int nStoredFast;
+    if (pSettings->GetMclkFast(&nStoredFast) && m_nClockSpeed != -1 && nStoredFast != m_nClockSpeed) {
+        pSettings->SetMclkFast(m_nClockSpeed);
+        bWritten = TRUE;
+    }
+    int nStoredEnhPer;
+    if (pSettings->GetEnhPer(&nStoredEnhPer) && nStoredEnhPer != m_bEnhPer) {
+        pSettings->SetEnhPer(m_bEnhPer);
+        bWritten = TRUE;
+    }
+    return bWritten;
+}
+
+void CDialogDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(m_hWnd, &ps);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hdc));
+    RECT rc;
+    GetClientRect(&rc);
+    const int x = (rc.right - rc.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (rc.bottom - rc.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(hdc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+HICON CDialogDlg::OnQueryDragIcon() { return m_hIcon; }

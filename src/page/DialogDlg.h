@@ -1,10 +1,62 @@
-// CDialogDlg: the adapter's settings page in the Display Properties sheet.
+// CDialogDlg: the adapter's settings page in the Display Properties sheet. It shows the video
+// clock speed and Enhanced Performance stored under the adapter's driver key, and the refresh
+// rates the display driver offers, and tries a new rate live with the refresh test.
 #pragma once
+#include "framework/Controls.h"
 #include "framework/PropertyPage.h"
+#include "page/BitmapStatic.h"
+#include "page/RefreshSlider.h"
+#include "settings/DisplayMode.h"
+
 
 class CDialogDlg : public CPropertyPage {
     DECLARE_DYNCREATE(CDialogDlg)
 public:
     CDialogDlg();
     ~CDialogDlg() override;
+
+    // The mode in force with the slider's rate (0 when the thumb is off the list).
+    DisplayMode GetSelectedMode() const;
+    // Moves the slider back to the rate in force.
+    void SyncSliderToMode();
+    // Puts the slider's rate in force, asks whether to keep it, and puts the old one back if not.
+    void RunRefreshTest();
+
+    CButton m_btnRefreshTest;
+    CTransparentBitmapStatic m_logo;
+    CRefreshSlider m_slider;
+    int m_bEnhPer;
+    int m_nClockSpeed;  // 0 Normal, 1 Fast, -1 neither
+    HICON m_hIcon;
+    DisplayMode m_currentMode;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    BOOL OnSetActive() override;
+    BOOL OnKillActive() override;
+    BOOL OnQueryCancel() override;
+
+    void OnClockSpeed(UINT nID);
+    void OnPaint();
+    HICON OnQueryDragIcon();
+    void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
+    void OnEnhancedPerformance();
+    void OnRefreshTest();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void InitSettings();
+    // Reads the driver's current and offered rates into m_currentMode, the mode table and the slider.
+    void QueryDriverRates();
+    // Writes the clock speed and Enhanced Performance where they differ from what is stored;
+    // TRUE when anything was written.
+    BOOL WriteChangedSettings();
+    void UpdateRefreshTestButton();
+
+    // Pages alive in the module; the last one to go ends the shared settings object.
+    static int s_nPages;
 };

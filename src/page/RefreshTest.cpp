@@ -1,0 +1,33 @@
+// The refresh test of the settings page: the slider's rate goes live, the user has ten seconds
+// to keep it, and otherwise the old rate comes back.
+#include "DialogDlg.h"
+#include "driver/DriverEscape.h"
+#include "page/ConfirmRateDlg.h"
+#include "page/ResourceText.h"
+#include "res/resource.h"
+#include "settings/AdapterSettings.h"
+
+void CDialogDlg::RunRefreshTest() {
+    const CResourceText caption(IDS_CAPTION), warning(IDS_REFRESH_WARNING);
+    // Only an explicit OK starts it: a box that could not be shown changes nothing either.
+    if (::MessageBoxA(nullptr, warning, caption, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) return;
+
+    const int nNewRate = m_slider.GetSelectedValue();
+    CDriverEscape escape(nullptr);
+    // The driver learns the rate first, then the mode change puts it in force.
+    escape.SetRefresh(nNewRate);
+    const DisplayMode tested = GetSelectedMode();
+    if (g_pAdapterSettings) g_pAdapterSettings->SwitchMode(&tested, &m_currentMode);
+
+    CConfirmRateDlg dlg(this);
+    if (dlg.DoModal() == IDOK) {
+        m_currentMode.refreshRate = nNewRate;
+    } else {
+        escape.SetRefresh(m_currentMode.refreshRate);
+        if (g_pAdapterSettings) g_pAdapterSettings->SwitchMode(&m_currentMode, &tested);
+        SyncSliderToMode();
+        const CResourceText notice(IDS_REFRESH_RESTORED);
+        ::MessageBoxA(nullptr, notice, caption, MB_OK | MB_ICONINFORMATION);
+    }
+    UpdateRefreshTestButton();
+}

@@ -1,0 +1,86 @@
+#include "PageHarness.h"
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include "MessagePump.h"
+#include "page/DialogDlg.h"
+#include "res/resource.h"
+
+PageHarness::PageHarness() {
+    ::InitCommonControls();
+    HMODULE self = ::GetModuleHandleA(nullptr);
+    adapter.Plug(self);
+    user = std::make_unique<ScriptedUser>(self);
+    // Anything left from an earlier test, or from the Display Properties stand-in, goes first.
+    DeleteRegistryTree(HKEY_DYN_DATA, "Config Manager\\Enum");
+    adapterRegistry.RemoveAll();
+}
+
+PageHarness::~PageHarness() {
+    Close();
+    adapterRegistry.RemoveAll();
+}
+
+void PageHarness::SeedAdapter(const std::optional<Values>& values) {
+    WriteRegistryString(HKEY_DYN_DATA, adapterRegistry.NodeKey(), "HardWareKey", adapterRegistry.hardwareKey);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, adapterRegistry.EnumKey(), "Driver", adapterRegistry.driver);
+    if (!values) return;
+    HKEY key;
+    ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, adapterRegistry.ValuesKey().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                      &key, nullptr);
+    ::RegCloseKey(key);
+    for (const auto& [name, text] : *values) WriteRegistryString(HKEY_LOCAL_MACHINE, adapterRegistry.ValuesKey(), name.c_str(), text);
+}
+
+void PageHarness::Open(int pages) {
+    // Counted from before the first page exists until after the last one is gone.
+    ledger = std::make_unique<ResourceLedger>();
+    std::vector<HPROPSHEETPAGE> handles;
+    for (int i = 0; i < pages; ++i) {
+        auto* page = new CDialogDlg;
+        HPROPSHEETPAGE h = ::CreatePropertySheetPageA(reinterpret_cast<LPCPROPSHEETPAGEA>(&page->m_psp));
+        page->m_bAutoDelete = TRUE;
+        handles.push_back(h);
+    }
+    sheet = std::make_unique<TestSheet>(handles);
+}
+
+void PageHarness::Close() {
+    if (!sheet) return;
+    sheet.reset();
+    if (ledger) {
+        EXPECT_TRUE(ledger->Balanced()) << ledger->Report();
+    }
+    ledger.reset();
+}
+
+HWND PageHarness::PageWindow(int index) const { return PropSheet_IndexToHwnd(sheet->Window(), index); }
+
+CDialogDlg& PageHarness::Page(int index) const {
+    return *static_cast<CDialogDlg*>(CWnd::FromHandlePermanent(PageWindow(index)));
+}
+
+bool PageHarness::ApplyEnabled() const {
+    return ::IsWindowEnabled(::GetDlgItem(sheet->Window(), 0x3021 /* Apply */)) != FALSE;
+}
+
+void PageHarness::Click(int id, int page) {
+    ::SendMessageA(Control(id, page), BM_CLICK, 0, 0);
+    PumpPending();
+}
+
+void PageHarness::MoveSlider(int pos, int page) {
+    HWND slider = Control(IDC_REFRESH_SLIDER, page);
+    ::SendMessageA(slider, TBM_SETPOS, TRUE, pos);
+    ::SendMessageA(PageWindow(page), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, pos), reinterpret_cast<LPARAM>(slider));
+    ::SendMessageA(PageWindow(page), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+    PumpPending();
+}
+
+int PageHarness::SliderPos(int page) const {
+    return static_cast<int>(::SendMessageA(Control(IDC_REFRESH_SLIDER, page), TBM_GETPOS, 0, 0));
+}
+
+std::optional<std::string> PageHarness::Value(const char* name) const {
+    if (!RegistryValueExists(HKEY_LOCAL_MACHINE, adapterRegistry.ValuesKey(), name)) return std::nullopt;
+    return ReadRegistryString(HKEY_LOCAL_MACHINE, adapterRegistry.ValuesKey(), name);
+}

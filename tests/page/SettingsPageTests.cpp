@@ -1,0 +1,202 @@
+// The settings page in a real property sheet: what the stored settings and the driver's rates
+// look like on it, what Apply writes and asks, and that nothing it uses is left held.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include "MessagePump.h"
+#include "PageHarness.h"
+#include "page/DialogDlg.h"
+#include "res/resource.h"
+#include "settings/AdapterSettings.h"
+
+namespace {
+
+using Values = PageHarness::Values;
+
+const char kRestartQuestion[] =
+    "You must restart your computer before the new settings will take effect. Do you want to restart your computer now?";
+
+class SettingsPage : public ::testing::Test {
+protected:
+    PageHarness h;
+};
+
+TEST_F(SettingsPage, StoredClockSpeedAndPerformanceReachTheControls) {
+    struct Case {
+        std::optional<std::string> mclk, enhPer;
+        bool normal, fast, enhanced;
+    };
+    const Case cases[] = {
+        { "77", "1", false, true, true },   { "70", "0", true, false, false }, { "75", "2", true, false, true },
+        { "0", "", true, false, false },    { std::nullopt, std::nullopt, false, false, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mclk.value_or("(none)"));
+        Values values;
+        if (c.mclk) values["MCLK"] = *c.mclk;
+        if (c.enhPer) values["EnhPer"] = *c.enhPer;
+        h.SeedAdapter(values);
+        h.Open();
+        EXPECT_EQ(h.IsChecked(IDC_NORMAL), c.normal);
+        EXPECT_EQ(h.IsChecked(IDC_FAST), c.fast);
+        EXPECT_EQ(h.IsChecked(IDC_ENHPER), c.enhanced);
+        h.Close();
+        h.adapterRegistry.RemoveAll();
+    }
+}
+
+TEST_F(SettingsPage, WithoutTheAdapterNothingIsCheckedWrittenOrAsked) {
+    h.Open();
+    EXPECT_FALSE(h.IsChecked(IDC_NORMAL));
+    EXPECT_FALSE(h.IsChecked(IDC_FAST));
+    EXPECT_FALSE(h.IsChecked(IDC_ENHPER));
+    h.Click(IDC_FAST);
+    h.Click(IDC_ENHPER);
+    EXPECT_TRUE(h.ApplyEnabled());
+    h.sheet->Press(IDOK);
+    EXPECT_TRUE(h.user->boxes.empty());
+    EXPECT_TRUE(h.user->exits.empty());
+    // The rates still come from the driver.
+    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_SLIDER) || !h.sheet->IsOpen());
+}
+
+TEST_F(SettingsPage, ApplyWritesChangesAndAsksOnceToRestart) {
+    h.SeedAdapter();
+    h.Open();
+    EXPECT_FALSE(h.ApplyEnabled());
+    h.Click(IDC_FAST);
+    EXPECT_TRUE(h.ApplyEnabled());
+    h.Click(IDC_ENHPER);
+    h.user->Answer(IDYES);
+    h.user->onBox = [&](const ScriptedUser::Box&) {
+        EXPECT_EQ(h.Value("MCLK"), "77") << "written before the question";
+        EXPECT_EQ(h.Value("EnhPer"), "1");
+    };
+    ::SendMessageA(::GetDlgItem(h.sheet->Window(), 0x3021 /* Apply */), BM_CLICK, 0, 0);
+    PumpPending();
+    ASSERT_EQ(h.user->boxes.size(), 1u) << "one question for two changed values";
+    const ScriptedUser::Box& box = h.user->boxes[0];
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_EQ(box.text, kRestartQuestion);
+    EXPECT_EQ(box.caption, "Display Properties");
+    EXPECT_EQ(box.type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(h.user->exits, (std::vector<std::pair<UINT, DWORD>>{ { EWX_REBOOT, 0 } }));
+    EXPECT_EQ(h.Value("RefreshRate"), "60") << "the rate is not written on apply";
+}
+
+TEST_F(SettingsPage, UnchangedPageRewritesAnEnhPerOfTwo) {
+    h.SeedAdapter(Values{ { "EnhPer", "2" }, { "MCLK", "70" } });
+    h.Open();
+    h.user->Answer(IDNO);
+    h.sheet->Press(IDOK);
+    EXPECT_EQ(h.Value("EnhPer"), "1");
+    EXPECT_EQ(h.Value("MCLK"), "70");
+    EXPECT_EQ(h.user->boxes.size(), 1u);
+    EXPECT_TRUE(h.user->exits.empty());
+}
+
+TEST_F(SettingsPage, AMissingClockSpeedStaysUnwritten) {
+    h.SeedAdapter(Values{ { "EnhPer", "0" } });
+    h.Open();
+    h.Click(IDC_FAST);
+    h.Click(IDC_NORMAL);
+    h.sheet->Press(IDOK);
+    EXPECT_FALSE(h.Value("MCLK").has_value());
+    EXPECT_TRUE(h.user->boxes.empty()) << "nothing written, nothing to restart for";
+}
+
+TEST_F(SettingsPage, RefreshRateIsMinusOneOnlyWhileTheDriverAnswers) {
+    for (const std::optional<std::string>& stored : { std::optional<std::string>(" 85"), std::optional<std::string>() }) {
+        Values values = PageHarness::DefaultValues();
+        if (stored) values["RefreshRate"] = *stored;
+        else values.erase("RefreshRate");
+        h.SeedAdapter(values);
+        std::vector<std::optional<std::string>> seen;
+        h.adapter.onRefreshQuery = [&] { seen.push_back(h.Value("RefreshRate")); };
+        h.Open();
+        h.sheet->Select(0);
+        ASSERT_FALSE(seen.empty());
+        for (const auto& during : seen) EXPECT_EQ(during, "-1");
+        EXPECT_EQ(h.Value("RefreshRate"), stored) << "what was stored, or nothing, is back";
+        h.Close();
+        h.adapterRegistry.RemoveAll();
+    }
+}
+
+TEST_F(SettingsPage, SliderFollowsTheDriversRates) {
+    struct Case {
+        std::vector<SHORT> rates;
+        SHORT limitMode, maxRate, current;
+        int count, pos;
+    };
+    const Case cases[] = {
+        { { 60, 70, 72, 75, 85 }, 0, 85, 72, 5, 2 },
+        { { 60, 70, 72, 75, 85, 60 }, 0, 75, 75, 4, 3 },
+        { { 60, 70, 120 }, LIMIT_NONE, 60, 120, 3, 2 },
+        { { 60 }, 0, 85, 60, 1, 0 },
+        { {}, 0, 85, 60, 0, 0 },
+    };
+    h.SeedAdapter();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        h.adapter.rates = c.rates;
+        h.adapter.limitMode = c.limitMode;
+        h.adapter.maxRate = c.maxRate;
+        h.adapter.currentRate = c.current;
+        h.Open();
+        HWND slider = h.Control(IDC_REFRESH_SLIDER);
+        EXPECT_EQ(::SendMessageA(slider, TBM_GETRANGEMIN, 0, 0), 0);
+        EXPECT_EQ(::SendMessageA(slider, TBM_GETRANGEMAX, 0, 0), std::max(c.count - 1, 0));
+        EXPECT_EQ(h.SliderPos(), c.pos);
+        EXPECT_EQ(h.IsEnabled(IDC_REFRESH_SLIDER), c.count > 1);
+        EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST));
+        EXPECT_EQ(h.Page().m_currentMode.refreshRate, c.current);
+        EXPECT_EQ(g_pAdapterSettings->GetCount(), c.count) << "one mode per offered rate";
+        h.Close();
+    }
+}
+
+TEST_F(SettingsPage, MovingTheSliderEnablesApplyAndRefreshTestWhileTheRateDiffers) {
+    h.SeedAdapter();
+    h.adapter.currentRate = 70;
+    h.Open();
+    EXPECT_EQ(h.SliderPos(), 1);
+    h.MoveSlider(3);
+    EXPECT_TRUE(h.ApplyEnabled());
+    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
+    EXPECT_EQ(h.Page().GetSelectedMode().refreshRate, 75);
+    h.MoveSlider(1);
+    EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST)) << "back on the rate in force";
+    EXPECT_TRUE(h.ApplyEnabled()) << "Apply stays enabled";
+}
+
+TEST_F(SettingsPage, EachActivationAsksTheDriverAgain) {
+    h.SeedAdapter();
+    h.Open(2);
+    const size_t first = h.adapter.RefreshRequests().size();
+    h.adapter.currentRate = 85;
+    h.sheet->Select(1);
+    h.sheet->Select(0);
+    EXPECT_GT(h.adapter.RefreshRequests().size(), first);
+    EXPECT_EQ(h.Page(0).m_currentMode.refreshRate, 85);
+    EXPECT_EQ(h.SliderPos(0), 4);
+}
+
+// Two pages of the module share the settings object; the one left must keep working.
+TEST_F(SettingsPage, SurvivingPageKeepsWorkingAfterTheOtherGoes) {
+    h.SeedAdapter();
+    h.Open(2);
+    h.sheet->Select(1);  // both pages initialised
+    PropSheet_RemovePage(h.sheet->Window(), 1, nullptr);
+    PumpPending();
+    ASSERT_NE(g_pAdapterSettings, nullptr);
+    h.sheet->Select(0);
+    h.Click(IDC_FAST);
+    h.user->Answer(IDNO);
+    h.sheet->Press(IDOK);
+    EXPECT_EQ(h.Value("MCLK"), "77");
+    h.Close();
+    EXPECT_EQ(g_pAdapterSettings, nullptr) << "the last page ends the settings object";
+}
+
+}  // namespace
