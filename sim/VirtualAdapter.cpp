@@ -76,6 +76,7 @@ int WINAPI VirtualAdapter::HookExtEscape(HDC hdc, int escape, int inSize, LPCSTR
     RefreshEscapeRecord record;
     std::memcpy(&record, in, sizeof record);
     const int result = self->HandleRefresh(record);
+    if (self->onReply && self->writesReply) self->onReply(record);
     if (out && outSize >= static_cast<int>(sizeof record) && self->writesReply) std::memcpy(out, &record, sizeof record);
     return result;
 }

@@ -33,6 +33,8 @@ public:
     LONG modeChangeResult = DISP_CHANGE_SUCCESSFUL;
     // Runs while the driver handles a refresh query (e.g. to look at the registry then).
     std::function<void()> onRefreshQuery;
+    // Last say over every refresh-escape reply (a driver may write any field).
+    std::function<void(RefreshEscapeRecord&)> onReply;
 
     // --- what the product sent ---
     struct EscapeCall {

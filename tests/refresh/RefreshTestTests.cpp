@@ -1,0 +1,177 @@
+// The refresh test on the settings page, from the button and from Apply: what reaches the
+// driver and the display, what the user is asked, and where the page is left.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+#include "DialogDriver.h"
+#include "PageHarness.h"
+#include "page/DialogDlg.h"
+#include "res/resource.h"
+
+namespace {
+
+const char kWarning[] =
+    "Windows will now change your desktop Refresh Rate. This could take a few second, during which your screen "
+    "might flicker. If Windows doesn't reappear correctly, wait 10 second, and your original settings will be restored.";
+const char kRestored[] = "Windows has restored your original desktop Refresh Rate.";
+
+class RefreshTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        h.SeedAdapter();
+        h.adapter.currentRate = 60;
+        h.Open();
+        driver = std::make_unique<DialogDriver>();  // the dialogs from here on
+    }
+    // Rate-setting requests the driver got, in order.
+    std::vector<RefreshEscapeRecord> Sets() const {
+        std::vector<RefreshEscapeRecord> sets;
+        for (const RefreshEscapeRecord& r : h.adapter.RefreshRequests())
+            if (r.wFunction == REFRESH_SET) sets.push_back(r);
+        return sets;
+    }
+    void ExpectFrequencyChange(const VirtualAdapter::ModeChange& change, DWORD rate) {
+        EXPECT_EQ(change.mode.dmSize, 148);
+        EXPECT_EQ(change.mode.dmFields, static_cast<DWORD>(DM_DISPLAYFREQUENCY));
+        EXPECT_EQ(change.mode.dmDisplayFrequency, rate);
+        EXPECT_EQ(change.flags, static_cast<DWORD>(CDS_UPDATEREGISTRY));
+    }
+    PageHarness h;
+    std::unique_ptr<DialogDriver> driver;
+};
+
+TEST_F(RefreshTest, CancelOnTheWarningChangesNothing) {
+    h.MoveSlider(3);  // 75 Hz
+    h.user->Answer(IDCANCEL);
+    h.Click(IDC_REFRESH_TEST);
+    ASSERT_EQ(h.user->boxes.size(), 1u);
+    EXPECT_EQ(h.user->boxes[0].text, kWarning);
+    EXPECT_EQ(h.user->boxes[0].caption, "Display Properties");
+    EXPECT_EQ(h.user->boxes[0].type, static_cast<UINT>(MB_OKCANCEL | MB_ICONINFORMATION));
+    EXPECT_EQ(h.user->boxes[0].owner, nullptr);
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_TRUE(h.adapter.modeChanges.empty());
+    EXPECT_EQ(driver->DialogsSeen(), 0);
+    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
+}
+
+TEST_F(RefreshTest, YesKeepsTheNewRate) {
+    h.MoveSlider(3);
+    h.user->Answer(IDOK);
+    driver->Then(DialogDriver::Click(IDOK));
+    h.Click(IDC_REFRESH_TEST);
+    EXPECT_EQ(driver->DialogsSeen(), 1);
+    ASSERT_EQ(Sets().size(), 1u);
+    EXPECT_EQ(Sets()[0].wRefreshRate, 75);
+    ASSERT_EQ(h.adapter.modeChanges.size(), 1u);
+    ExpectFrequencyChange(h.adapter.modeChanges[0], 75);
+    EXPECT_EQ(h.Page().m_currentMode.refreshRate, 75);
+    EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST));
+    EXPECT_EQ(h.user->boxes.size(), 1u) << "only the warning";
+    EXPECT_EQ(h.Value("RefreshRate"), "60") << "the registry is not written";
+}
+
+TEST_F(RefreshTest, EveryWayOfNotSayingYesBringsTheOldRateBack) {
+    const std::pair<const char*, DialogDriver::Action> declines[] = {
+        { "No", DialogDriver::Click(IDCANCEL) },
+        { "Esc", DialogDriver::PressKey(VK_ESCAPE) },
+        { "close box", DialogDriver::Close() },
+        { "time-out", DialogDriver::PostTimer(1) },
+    };
+    // The driver writes into every reply; the rate it is given back must travel on that record.
+    h.adapter.onReply = [](RefreshEscapeRecord& r) { r.wReserved = 0x5A5A; };
+    for (const auto& [name, action] : declines) {
+        SCOPED_TRACE(name);
+        h.adapter.escapes.clear();
+        h.adapter.modeChanges.clear();
+        h.user->boxes.clear();
+        h.MoveSlider(4);  // 85 Hz
+        h.user->Answer(IDOK).Answer(IDOK);
+        driver->Then(action);
+        h.Click(IDC_REFRESH_TEST);
+
+        const std::vector<RefreshEscapeRecord> sets = Sets();
+        ASSERT_EQ(sets.size(), 2u);
+        EXPECT_EQ(sets[0].wRefreshRate, 85);
+        RefreshEscapeRecord expected = sets[0];
+        expected.wReserved = 0x5A5A;
+        expected.wRefreshRate = 60;
+        EXPECT_EQ(std::memcmp(&sets[1], &expected, sizeof expected), 0) << "the record as the driver left it";
+        EXPECT_EQ(h.adapter.escapes.front().hdc, h.adapter.escapes.back().hdc) << "one device context";
+        ASSERT_EQ(h.adapter.modeChanges.size(), 2u);
+        ExpectFrequencyChange(h.adapter.modeChanges[0], 85);
+        ExpectFrequencyChange(h.adapter.modeChanges[1], 60);
+        EXPECT_EQ(h.SliderPos(), 0);
+        EXPECT_EQ(h.Page().m_currentMode.refreshRate, 60);
+        ASSERT_EQ(h.user->boxes.size(), 2u);
+        EXPECT_EQ(h.user->boxes[1].text, kRestored);
+        EXPECT_EQ(h.user->boxes[1].type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+        EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST));
+    }
+}
+
+TEST_F(RefreshTest, OldRateMissingFromTheListLeavesTheTestedRate) {
+    h.Close();
+    h.adapter.currentRate = 65;  // in force, but not among the offered rates
+    h.Open();
+    h.MoveSlider(2);  // 72 Hz
+    h.user->Answer(IDOK).Answer(IDOK);
+    driver->Then(DialogDriver::Click(IDCANCEL));
+    h.Click(IDC_REFRESH_TEST);
+    EXPECT_EQ(Sets().back().wRefreshRate, 65);
+    EXPECT_EQ(h.SliderPos(), 2);
+    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
+}
+
+TEST_F(RefreshTest, ApplyRunsTheTestFirstAndWritesSettingsWhateverTheAnswer) {
+    for (int warningAnswer : { IDCANCEL, IDOK }) {
+        SCOPED_TRACE(warningAnswer);
+        h.Close();
+        h.adapterRegistry.RemoveAll();
+        h.SeedAdapter();
+        h.user->boxes.clear();
+        h.adapter.currentRate = 60;
+        h.Open();
+        h.MoveSlider(1);  // 70 Hz
+        h.Click(IDC_FAST);
+        h.user->Answer(warningAnswer);
+        if (warningAnswer == IDOK) {
+            driver->Then(DialogDriver::Click(IDCANCEL));
+            h.user->Answer(IDOK);  // the notice
+        }
+        h.user->Answer(IDNO);  // the restart question
+        h.sheet->Press(0x3021 /* Apply */);
+        ASSERT_GE(h.user->boxes.size(), 2u);
+        EXPECT_EQ(h.user->boxes.front().text, kWarning);
+        EXPECT_EQ(h.user->boxes.back().caption, "Display Properties");
+        EXPECT_EQ(h.Value("MCLK"), "77");
+        EXPECT_EQ(h.user->Unanswered(), 0u);
+    }
+}
+
+TEST_F(RefreshTest, FailedModeChangesAreReportedAroundTheDialog) {
+    h.adapter.modeChangeResult = DISP_CHANGE_BADMODE;
+    std::vector<std::string> events;
+    h.user->onBox = [&](const ScriptedUser::Box& box) { events.push_back(box.caption + ": " + box.text); };
+    h.MoveSlider(3);
+    h.user->Answer(IDOK).Answer(IDOK).Answer(IDOK).Answer(IDOK);
+    driver->Then([&](HWND hDlg) {
+        events.push_back("confirmation dialog");
+        DialogDriver::Click(IDCANCEL)(hDlg);
+    });
+    h.Click(IDC_REFRESH_TEST);
+    const std::vector<std::string> expected = {
+        std::string("Display Properties: ") + kWarning,
+        "Message: The graphics mode is not supported.",
+        "confirmation dialog",
+        "Message: The graphics mode is not supported.",
+        std::string("Display Properties: ") + kRestored,
+    };
+    EXPECT_EQ(events, expected);
+    EXPECT_EQ(h.adapter.modeChanges.size(), 2u);
+}
+
+}  // namespace
