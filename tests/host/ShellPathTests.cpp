@@ -5,12 +5,14 @@
 #include <commctrl.h>
 #include <objbase.h>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include "AdapterRegistry.h"
 #include "DisplaySheet.h"
 #include "ImportPatch.h"
 #include "MessagePump.h"
+#include "ResourceLedger.h"
 #include "ScriptedUser.h"
 #include "VirtualAdapter.h"
 #include "com/ComIds.h"
@@ -147,6 +149,7 @@ TEST_F(ShellPath, PageChangesASettingAndTheModuleCanUnload) {
     auto canUnloadNow = reinterpret_cast<HRESULT(WINAPI*)()>(::GetProcAddress(dll, "DllCanUnloadNow"));
     VirtualAdapter adapter;
     ASSERT_TRUE(adapter.Plug(dll));
+    auto ledger = std::make_unique<ResourceLedger>(dll);
     ScriptedUser user(dll);
     user.Answer(IDNO);  // the restart question
 
@@ -167,6 +170,8 @@ TEST_F(ShellPath, PageChangesASettingAndTheModuleCanUnload) {
     PropSheet_PressButton(sheet.Window(), PSBTN_CANCEL);
     EXPECT_TRUE(PumpUntil([&] { return !sheet.IsOpen(); }));
     sheet.Close();
+    EXPECT_TRUE(ledger->Balanced()) << ledger->Report();
+    ledger.reset();
     EXPECT_EQ(Value("MCLK"), "77") << "Cancel after Apply keeps what was applied";
     EXPECT_EQ(Value("RefreshRate"), "60");
 

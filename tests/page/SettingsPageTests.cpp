@@ -182,21 +182,27 @@ TEST_F(SettingsPage, EachActivationAsksTheDriverAgain) {
     EXPECT_EQ(h.SliderPos(0), 4);
 }
 
-// Two pages of the module share the settings object; the one left must keep working.
+// Two pages of the module share the settings object; the one left must keep working, whichever
+// of the two goes first.
 TEST_F(SettingsPage, SurvivingPageKeepsWorkingAfterTheOtherGoes) {
-    h.SeedAdapter();
-    h.Open(2);
-    h.sheet->Select(1);  // both pages initialised
-    PropSheet_RemovePage(h.sheet->Window(), 1, nullptr);
-    PumpPending();
-    ASSERT_NE(g_pAdapterSettings, nullptr);
-    h.sheet->Select(0);
-    h.Click(IDC_FAST);
-    h.user->Answer(IDNO);
-    h.sheet->Press(IDOK);
-    EXPECT_EQ(h.Value("MCLK"), "77");
-    h.Close();
-    EXPECT_EQ(g_pAdapterSettings, nullptr) << "the last page ends the settings object";
+    for (int gone : { 1, 0 }) {
+        SCOPED_TRACE(gone);
+        h.SeedAdapter();
+        h.Open(2);
+        h.sheet->Select(1);  // both pages initialised
+        h.sheet->Select(0);
+        PropSheet_RemovePage(h.sheet->Window(), gone, nullptr);
+        PumpPending();
+        ASSERT_NE(g_pAdapterSettings, nullptr);
+        h.sheet->Select(0);
+        h.Click(IDC_FAST);
+        h.user->Answer(IDNO);
+        h.sheet->Press(IDOK);
+        EXPECT_EQ(h.Value("MCLK"), "77");
+        h.Close();
+        EXPECT_EQ(g_pAdapterSettings, nullptr) << "the last page ends the settings object";
+        h.adapterRegistry.RemoveAll();
+    }
 }
 
 }  // namespace
