@@ -19,7 +19,8 @@ const char kUsage[] =
     "Shows the Display Properties sheet with the registered property-sheet handlers,\n"
     "on a virtual adapter.\n\n"
     "The virtual adapter:\n"
-    "  --rates LIST          refresh rates the driver offers, e.g. 60,70,72,75,85 (default)\n"
+    "  --rates LIST          refresh rates the driver offers, e.g. 60,70,72,75,85 (default: what\n"
+    "                        suits the screen's resolution; 60,70,72,75,85 at 1024 x 768)\n"
     "  --current HZ          rate in force (default: the rate kept from the last run, else 60)\n"
     "  --limit HZ|none       monitor's highest rate (default 85)\n"
     "  --escape-support N    driver's answer to QUERYESCSUPPORT for its refresh escape (default 1)\n"
@@ -39,8 +40,17 @@ const char kUsage[] =
 // Where the virtual adapter keeps the rate in force between runs.
 const char kStateKey[] = "Software\\Tavrolin\\Virtual Adapter";
 
+// What a typical card of the time offers at each resolution, highest resolution last.
+const char* RatesForResolution(int width) {
+    if (width <= 640) return "60,72,75,85,100";
+    if (width <= 800) return "60,72,75,85";
+    if (width <= 1024) return "60,70,72,75,85";
+    if (width <= 1280) return "60,70,75";
+    return "60";
+}
+
 struct Options {
-    std::string rates = "60,70,72,75,85";
+    std::string rates;
     int current = 0;
     std::string limit = "85";
     int escapeSupport = 1;
@@ -77,6 +87,7 @@ bool ParseOptions(int argc, char** argv, Options& o) {
 
 void Configure(VirtualAdapter& adapter, Options& o) {
     adapter.rates.clear();
+    if (o.rates.empty()) o.rates = RatesForResolution(::GetSystemMetrics(SM_CXSCREEN));
     for (const char* p = o.rates.c_str(); *p;) {
         char* end;
         const long rate = std::strtol(p, &end, 10);
