@@ -18,6 +18,13 @@ const char kWarning[] =
     "might flicker. If Windows doesn't reappear correctly, wait 10 second, and your original settings will be restored.";
 const char kRestored[] = "Windows has restored your original desktop Refresh Rate.";
 
+// Bounds the wait for the real time-out: ends the dialog and reports through DWLP_USER.
+void CALLBACK GiveUp(HWND hDlg, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(hDlg, id);
+    *reinterpret_cast<bool*>(::GetWindowLongPtrA(hDlg, DWLP_USER)) = true;
+    ::EndDialog(hDlg, -2);
+}
+
 class RefreshTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -111,6 +118,27 @@ TEST_F(RefreshTest, EveryWayOfNotSayingYesBringsTheOldRateBack) {
         EXPECT_EQ(h.user->boxes[1].type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
         EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST));
     }
+}
+
+// The one test that lets the real ten-second timer run out.
+TEST_F(RefreshTest, NoAnswerForTenSecondsBringsTheOldRateBack) {
+    h.MoveSlider(4);
+    h.user->Answer(IDOK).Answer(IDOK);
+    DWORD opened = 0;
+    bool gaveUp = false;
+    driver->Then([&](HWND hDlg) {
+        opened = ::GetTickCount();
+        ::SetWindowLongPtrA(hDlg, DWLP_USER, reinterpret_cast<LONG_PTR>(&gaveUp));
+        ::SetTimer(hDlg, 99, 15000, &GiveUp);
+    });
+    h.Click(IDC_REFRESH_TEST);  // returns once the dialog is gone
+    const DWORD elapsed = ::GetTickCount() - opened;
+    EXPECT_FALSE(gaveUp) << "the dialog did not end by itself within 15 s";
+    EXPECT_GE(elapsed, 9000u);
+    EXPECT_LE(elapsed, 12000u);
+    ASSERT_EQ(Sets().size(), 2u);
+    EXPECT_EQ(Sets()[1].wRefreshRate, 60);
+    EXPECT_EQ(h.user->boxes.back().text, kRestored);
 }
 
 TEST_F(RefreshTest, OldRateMissingFromTheListLeavesTheTestedRate) {
