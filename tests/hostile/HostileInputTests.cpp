@@ -234,11 +234,8 @@ RefreshEscapeRecord RandomDriver(Rng& rng, VirtualAdapter& adapter) {
     adapter.writesReply = rng() % 8 != 0;
     adapter.refreshResult = Pick(rng, { 1, 0, -1 });
     adapter.modeChangeResult = Pick<LONG>(rng, { 1, 0, -1, -2, -3, -4, -5, static_cast<LONG>(rng()) });
-    if (adapter.writesReply) return r;
-    RefreshEscapeRecord unwritten = {};  // the page reads back the query it sent
-    unwritten.wSize = sizeof unwritten;
-    unwritten.wFunction = REFRESH_QUERY;
-    return unwritten;
+    // Unwritten, the page reads back the query it sent.
+    return adapter.writesReply ? r : RefreshEscapeRecord{ sizeof r, REFRESH_QUERY, 0, 0, 0, 0, {} };
 }
 
 // The rates a reply offers: up to a 0 entry or the first one over the maximum.
@@ -287,11 +284,17 @@ protected:
             h.user->Answer(answer);
         };
         std::unique_ptr<DialogDriver> dialogs;
-        // The confirmation dialog's answer, queued before anything that may open it.
+        // The confirmation dialog's answer, queued before anything that may open it; at times two
+        // answers arrive at once (say "Yes" just as the time-out fires).
         const auto confirm = [&] {
-            dialogs->Then(Pick(rng, { DialogDriver::Click(IDOK), DialogDriver::Click(IDCANCEL),
-                                      DialogDriver::PressKey(VK_ESCAPE), DialogDriver::Close(),
-                                      DialogDriver::PostTimer(CConfirmRateDlg::kTimeoutTimerID) }));
+            const auto answer = [&] {
+                return Pick(rng, { DialogDriver::Click(IDOK), DialogDriver::Click(IDCANCEL),
+                                   DialogDriver::PressKey(VK_ESCAPE), DialogDriver::Close(),
+                                   DialogDriver::PostTimer(CConfirmRateDlg::kTimeoutTimerID) });
+            };
+            DialogDriver::Action action = answer();
+            if (rng() % 4 == 0) action = [first = action, second = answer()](HWND hDlg) { first(hDlg); second(hDlg); };
+            dialogs->Then(action);
         };
         const auto open = [&] {
             dialogs.reset();  // the sheet is a dialog too: the driver starts after it
