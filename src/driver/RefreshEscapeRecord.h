@@ -42,6 +42,6 @@ static_assert(offsetof(RefreshEscapeRecord, awRates) == 12, "wire layout");
 
 // The highest rate a reply allows to be offered.
 int MaximumOfferedRate(const RefreshEscapeRecord& reply);
-// How many leading entries of awRates a reply offers: taking stops at a 0 entry, at the first
-// entry above the maximum, or after the last entry.
+// How many leading entries of awRates a reply offers: taking stops at a 0 (or negative) entry,
+// at the first entry above the maximum, or after the last entry.
 int CountOfferedRates(const RefreshEscapeRecord& reply);

@@ -101,6 +101,8 @@ void CDialogDlg::QueryDriverRates() {
     m_slider.SetList(rates);
     SyncSliderToMode();
     m_slider.EnableWindow(rates.GetCount() > 1);
+    // The driver may offer other rates than last time; the button follows the new list.
+    UpdateRefreshTestButton();
 }
 
 BOOL CDialogDlg::OnKillActive() { return TRUE; }
@@ -121,7 +123,9 @@ void CDialogDlg::SyncSliderToMode() {
 }
 
 void CDialogDlg::UpdateRefreshTestButton() {
-    m_btnRefreshTest.EnableWindow(GetSelectedMode() != m_currentMode);
+    // A thumb off the list stands for no rate (0): there is nothing to try then.
+    const DisplayMode selected = GetSelectedMode();
+    m_btnRefreshTest.EnableWindow(selected != m_currentMode && selected.refreshRate != 0);
 }
 
 void CDialogDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {

@@ -114,7 +114,8 @@ TEST(OfferedRates, StopAtZeroAboveTheMaximumOrAfterSixteen) {
     // Other limit modes all mean that wMaxRate applies; signed comparison.
     EXPECT_EQ(CountOfferedRates(Reply(1, 70, { 60, 70, 71 })), 2);
     EXPECT_EQ(CountOfferedRates(Reply(0, -1, { 60 })), 0);
-    EXPECT_EQ(CountOfferedRates(Reply(0, 85, { -5, 60 })), 2);
+    EXPECT_EQ(CountOfferedRates(Reply(0, 85, { -5, 60 })), 0) << "a negative rate is no rate";
+    EXPECT_EQ(CountOfferedRates(Reply(LIMIT_NONE, 0, { 60, 70, -27521, 75 })), 2);
     EXPECT_EQ(CountOfferedRates(Reply(0, 85, {})), 0);
 }
 

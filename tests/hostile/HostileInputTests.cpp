@@ -238,12 +238,12 @@ RefreshEscapeRecord RandomDriver(Rng& rng, VirtualAdapter& adapter) {
     return adapter.writesReply ? r : RefreshEscapeRecord{ sizeof r, REFRESH_QUERY, 0, 0, 0, 0, {} };
 }
 
-// The rates a reply offers: up to a 0 entry or the first one over the maximum.
+// The rates a reply offers: up to a 0 or negative entry or the first one over the maximum.
 std::vector<int> Offered(const RefreshEscapeRecord& r) {
     const int maximum = r.wLimitMode == LIMIT_NONE ? 1000 : r.wMaxRate;
     std::vector<int> rates;
     for (SHORT rate : r.awRates) {
-        if (rate == 0 || rate > maximum) break;
+        if (rate <= 0 || rate > maximum) break;
         rates.push_back(rate);
     }
     return rates;

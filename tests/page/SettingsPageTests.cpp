@@ -182,6 +182,22 @@ TEST_F(SettingsPage, EachActivationAsksTheDriverAgain) {
     EXPECT_EQ(h.SliderPos(0), 4);
 }
 
+TEST_F(SettingsPage, RefreshTestButtonFollowsANewListOnReactivation) {
+    h.SeedAdapter();
+    h.Open(2);
+    h.MoveSlider(3);
+    ASSERT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
+    h.adapter.rates = {};  // the driver offers nothing any more
+    h.sheet->Select(1);
+    h.sheet->Select(0);
+    EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST)) << "no rate to try";
+    h.adapter.rates = { 60, 70, 72, 75, 85 };
+    h.adapter.currentRate = 65;  // in force, but not listed
+    h.sheet->Select(1);
+    h.sheet->Select(0);
+    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST)) << "the slider's rate differs from the one in force";
+}
+
 // Two pages of the module share the settings object; the one left must keep working, whichever
 // of the two goes first.
 TEST_F(SettingsPage, SurvivingPageKeepsWorkingAfterTheOtherGoes) {
