@@ -1,0 +1,67 @@
+#include "PageTimings.h"
+#include <vector>
+#include "Require.h"
+#include "Timing.h"
+#include "Ui.h"
+#include "page/DialogDlg.h"
+
+namespace {
+
+struct PageClocks {
+    Stopwatch creation, handlers;
+};
+
+class TimedPage : public CDialogDlg {
+public:
+    explicit TimedPage(PageClocks& clocks) : m_clocks(clocks), m_pfnPageCallback(m_psp.pfnCallback) {
+        m_psp.pfnCallback = &Callback;
+    }
+
+protected:
+    BOOL OnInitDialog() override {
+        m_clocks.handlers.Start();
+        const BOOL result = CDialogDlg::OnInitDialog();
+        m_clocks.handlers.Stop();
+        return result;
+    }
+    BOOL OnSetActive() override {
+        m_clocks.handlers.Start();
+        const BOOL result = CDialogDlg::OnSetActive();
+        m_clocks.handlers.Stop();
+        m_clocks.creation.Stop();
+        return result;
+    }
+
+private:
+    static UINT CALLBACK Callback(HWND hWnd, UINT uMsg, LPPROPSHEETPAGEA ppsp) {
+        auto* self = static_cast<TimedPage*>(reinterpret_cast<CPropertyPage*>(ppsp->lParam));
+        if (uMsg == PSPCB_CREATE) self->m_clocks.creation.Start();
+        // The framework's callback, which may delete the page on release: nothing after it.
+        return self->m_pfnPageCallback(hWnd, uMsg, ppsp);
+    }
+
+    PageClocks& m_clocks;
+    const LPFNPSPCALLBACKA m_pfnPageCallback;
+};
+
+}  // namespace
+
+PageTimes TimePageActivation(VirtualAdapter& adapter, int runs) {
+    Require(adapter.Plug(::GetModuleHandleA(nullptr)), "the adapter could not be plugged into the benchmark");
+    std::vector<double> creation, handlers;
+    for (int i = -runs / 10; i < runs; ++i) {
+        PageClocks clocks;
+        auto* page = new TimedPage(clocks);
+        HPROPSHEETPAGE hPage = ::CreatePropertySheetPageA(reinterpret_cast<LPCPROPSHEETPAGEA>(&page->m_psp));
+        Require(hPage != nullptr, "CreatePropertySheetPageA failed");
+        page->m_bAutoDelete = TRUE;
+        ::DestroyWindow(CreateSheet(hPage));
+        PumpPending();
+        Require(clocks.creation.Microseconds() > 0, "the sheet did not activate its page");
+        if (i < 0) continue;  // warming up
+        creation.push_back(clocks.creation.Microseconds());
+        handlers.push_back(clocks.handlers.Microseconds());
+    }
+    adapter.Unplug();
+    return { Median(creation), Median(handlers) };
+}

@@ -1,0 +1,12 @@
+// Page creation through its first activation, timed inside the page: a CDialogDlg (this
+// program's copy of the product's code) whose page callback and handlers start and stop clocks.
+#pragma once
+#include "VirtualAdapter.h"
+
+struct PageTimes {
+    double creation;  // from the sheet's PSPCB_CREATE, before the page's window exists, until
+                      // OnSetActive returns: the template's controls, OnInitDialog, OnSetActive
+    double handlers;  // OnInitDialog and OnSetActive alone
+};
+// Medians in microseconds, the adapter answering this program's driver escapes.
+PageTimes TimePageActivation(VirtualAdapter& adapter, int runs);
