@@ -64,7 +64,14 @@ tavrolin_wine_ready() {
     if [ -f "$state/ready" ]; then
       if [ $started = 1 ]; then wineboot 9>&- >/dev/null 2>&1; fi
     else
-      wineboot -i 9>&- >/dev/null 2>&1
+      # A prefix is ready only once it has booted: a half-made one would fail every test.
+      # (Under qemu a helper process of wineboot may crash and spoil its exit code, so the
+      # prefix itself is what is checked.)
+      wineboot -i 9>&- >/dev/null 2>&1 || true
+      if [ ! -f "$prefix/drive_c/windows/system32/kernel32.dll" ]; then
+        echo "wineboot could not make the prefix $prefix" >&2
+        exit 1
+      fi
       # No window manager here: unmanaged windows avoid Wine's wait on every hide; classic
       # colours as on Windows 95; no crash dialog in a test run.
       cat > "$state/setup.reg" <<'REG'
