@@ -46,7 +46,7 @@ int main() {
     VirtualAdapter adapter;  // the driver: QUERYESCSUPPORT answers 1, five rates on offer
 
     const LoadTimes load = TimeLoadAndAddPages(adapter, kLoadRuns);
-    const double missingModule = TimeMissingModuleLookup(kLoadRuns);
+    const double emptyLoad = TimeEmptyModuleLoad(kLoadRuns);
     const double sheet = TimeFirstActivation(adapter, kActivationRuns);
     const PageTimes page = TimePageActivation(adapter, kActivationRuns);
     HMODULE dll = ::LoadLibraryA("tavrolin.dll");
@@ -60,13 +60,14 @@ int main() {
 
     const double kb = static_cast<double>(image.fileSize) / 1024;
     std::printf("| measure | result | target | met |\n|---|---|---|---|\n");
-    std::printf("| DLL size | %lld bytes (%.1f KB) | under 150 KB | %s |\n", image.fileSize, kb, Met(kb < 150));
+    std::printf("| DLL size | %lld bytes (%.1f KB) | at most 48 KB | %s |\n", image.fileSize, kb, Met(kb <= 48));
     std::printf("| **load**, median of %d: | | | |\n", kLoadRuns);
     PrintTimeRow("LoadLibrary, DllGetClassObject, CreateInstance, AddPages, page handle destroyed, Release, "
                  "FreeLibrary", load.total, "under 2000 us", Met(load.total < 2000));
-    PrintTimeRow("of which LoadLibrary + FreeLibrary", load.loader);
-    PrintTimeRow("for reference: one GetModuleHandleA of a DLL that is not loaded (MinGW's start-up code "
-                 "does one per load)", missingModule);
+    std::printf("| of which LoadLibrary + FreeLibrary | %.0f us = %.2fx the empty DLL's | | |\n", load.loader,
+                load.loader / emptyLoad);
+    PrintTimeRow("for reference: LoadLibrary + FreeLibrary of an empty DLL (own entry point, no imports)",
+                 emptyLoad);
     std::printf("| **first activation**, median of %d: | | | |\n", kActivationRuns);
     PrintTimeRow("page creation through OnSetActive (PSPCB_CREATE until OnSetActive returns)", page.creation,
                  "under 5000 us", Met(page.creation < 5000));

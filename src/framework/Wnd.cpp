@@ -1,5 +1,5 @@
 #include "Wnd.h"
-#include <cstdio>
+#include "FormatText.h"
 #include "WinApp.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
@@ -10,7 +10,7 @@ namespace {
 // of the framework in one process (a program and a DLL) never take each other's objects.
 const char* AttachmentProperty() {
     static char name[32];
-    if (!name[0]) std::snprintf(name, sizeof name, "CWnd:%p", static_cast<void*>(AfxGetResourceHandle()));
+    if (!name[0]) FormatText(name, sizeof name, "CWnd:%p", static_cast<void*>(AfxGetResourceHandle()));
     return name;
 }
 

@@ -1,15 +1,36 @@
-// The DLL's heap allocation. The module is built without exceptions, so allocation failure is
-// reported by a null pointer (new (std::nothrow)); defining the operators here keeps the C++
-// runtime's exception machinery out of the DLL.
+// The DLL's heap: the process heap, through the system's own functions. The module is built
+// without exceptions, so a failed allocation answers a null pointer, from every form of new as
+// from malloc; the callers check for it.
+#include <windows.h>
 #include <cstdlib>
 #include <new>
 
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
-// Nothing in the module allocates without std::nothrow; a plain new must not throw either.
-void* operator new(std::size_t size) { return std::malloc(size ? size : 1); }
-void* operator new[](std::size_t size) { return std::malloc(size ? size : 1); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+// The tag that selects the forms of new that answer null; the C++ runtime would define it.
+const std::nothrow_t std::nothrow{};
+
+namespace {
+void* Allocate(std::size_t size) noexcept { return ::HeapAlloc(::GetProcessHeap(), 0, size ? size : 1); }
+void Free(void* p) noexcept {
+    if (p) ::HeapFree(::GetProcessHeap(), 0, p);
+}
+}  // namespace
+
+extern "C" void* malloc(std::size_t size) { return Allocate(size); }
+extern "C" void free(void* p) { Free(p); }
+extern "C" void* realloc(void* p, std::size_t size) {
+    if (!p) return Allocate(size);
+    if (!size) {
+        Free(p);
+        return nullptr;
+    }
+    return ::HeapReAlloc(::GetProcessHeap(), 0, p, size);
+}
+
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
+void* operator new(std::size_t size) { return Allocate(size); }
+void* operator new[](std::size_t size) { return Allocate(size); }
+void operator delete(void* p) noexcept { Free(p); }
+void operator delete[](void* p) noexcept { Free(p); }
+void operator delete(void* p, std::size_t) noexcept { Free(p); }
+void operator delete[](void* p, std::size_t) noexcept { Free(p); }

@@ -1,15 +1,33 @@
-// The framework's standard entry point of a DLL module: static objects are already constructed
-// by the runtime when this runs, so the application object exists.
+// The DLL's entry point. The module links no C runtime, so this is where its static objects
+// (the application object, the run-time class registrations) are constructed and destroyed,
+// around the application object's InitInstance and ExitInstance.
+#include <windows.h>
+#include "StaticObjects.h"
 #include "framework/WinApp.h"
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
-    CWinApp* pApp = AfxGetApp();
+namespace {
+// Set once the attach succeeded: a detach after a failed attach has nothing to undo.
+bool g_bAttached = false;
+}
+
+extern "C" BOOL WINAPI DllEntry(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
     switch (dwReason) {
-    case DLL_PROCESS_ATTACH:
+    case DLL_PROCESS_ATTACH: {
         DisableThreadLibraryCalls(hInstance);
-        return pApp && pApp->InitInstance();
+        if (!StaticObjects::Construct()) return FALSE;
+        CWinApp* pApp = AfxGetApp();
+        if (!pApp || !pApp->InitInstance()) {
+            StaticObjects::Destroy();
+            return FALSE;
+        }
+        g_bAttached = true;
+        return TRUE;
+    }
     case DLL_PROCESS_DETACH:
-        if (pApp) pApp->ExitInstance();
+        if (!g_bAttached) break;
+        g_bAttached = false;
+        if (CWinApp* pApp = AfxGetApp()) pApp->ExitInstance();
+        StaticObjects::Destroy();
         break;
     }
     return TRUE;

@@ -1,5 +1,5 @@
 #include "RefreshSlider.h"
-#include <cstdio>
+#include "framework/FormatText.h"
 #include "DrawBevel.h"
 
 void CRefreshSlider::DrawOverlay() {
@@ -48,7 +48,7 @@ void CRefreshSlider::DrawRateLabels(HDC hdc, const RECT& rcClient, const RECT& r
 
     for (int i = 0; i < m_values.GetCount(); ++i, x += nStep) {
         char szRate[16];
-        const int nLength = std::snprintf(szRate, sizeof szRate, "%d", m_values[i]);
+        const int nLength = FormatText(szRate, sizeof szRate, "%d", m_values[i]);
         ::TextOutA(hdc, x, y, szRate, nLength);
     }
 
@@ -64,7 +64,7 @@ void CRefreshSlider::DrawSingleRatePanel(HDC hdc, const RECT& rcClient, int x, i
     // With no rate at all there is no default to name: the panel stays blank.
     if (m_values.GetCount() < 1) return;
     char szText[96];
-    std::snprintf(szText, sizeof szText, "%d Hz is default. Manual adjustment disallowed.", m_values[0]);
+    FormatText(szText, sizeof szText, "%d Hz is default. Manual adjustment disallowed.", m_values[0]);
     RECT rcText = { x, y - nLineHeight, rcPanel.right, rcPanel.bottom };
     ::DrawTextA(hdc, szText, -1, &rcText, DT_WORDBREAK);
 }

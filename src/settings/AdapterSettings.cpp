@@ -1,5 +1,5 @@
 #include "settings/AdapterSettings.h"
-#include <cstdio>
+#include "framework/FormatText.h"
 #include <cstring>
 #include "settings/RegistryKey.h"
 
@@ -39,7 +39,7 @@ BOOL CAdapterSettings::FindHardwareKey() {
 BOOL CAdapterSettings::LookupDriver() {
     if (!m_bFound) return FALSE;
     char szPath[sizeof "Enum\\" + sizeof m_szHardwareKey];
-    std::snprintf(szPath, sizeof szPath, "Enum\\%s", m_szHardwareKey);
+    FormatText(szPath, sizeof szPath, "Enum\\%s", m_szHardwareKey);
     CRegistryKey key;
     if (!key.Open(HKEY_LOCAL_MACHINE, szPath, KEY_READ)) return FALSE;
     return key.QueryText("Driver", m_szDriver, sizeof m_szDriver);

@@ -1,5 +1,5 @@
 #include "settings/MessageStream.h"
-#include <cstdio>
+#include "framework/FormatText.h"
 #include <cstdlib>
 #include <cstring>
 
@@ -14,7 +14,7 @@ CMessageStream& CMessageStream::operator<<(const char* pszText) {
 
 CMessageStream& CMessageStream::operator<<(int nValue) {
     char szText[sizeof "-2147483648"];
-    Append(szText, static_cast<size_t>(std::snprintf(szText, sizeof szText, "%d", nValue)));
+    Append(szText, static_cast<size_t>(FormatText(szText, sizeof szText, "%d", nValue)));
     return *this;
 }
 

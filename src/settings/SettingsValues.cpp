@@ -1,5 +1,5 @@
 // The driver's settings values: decimal text under the driver key's "DEFAULT" subkey.
-#include <cstdio>
+#include "framework/FormatText.h"
 #include "settings/AdapterSettings.h"
 #include "settings/RegistryKey.h"
 #include "settings/SavedValue.h"
@@ -33,7 +33,7 @@ int ParseDecimal(const char* pText, DWORD cbText) {
 BOOL CAdapterSettings::OpenValueKey(CRegistryKey& key, REGSAM access) {
     if (!LookupDriver()) return FALSE;
     char szPath[sizeof kClassKey + sizeof m_szDriver + sizeof kDefaultKey];
-    std::snprintf(szPath, sizeof szPath, "%s%s%s", kClassKey, m_szDriver, kDefaultKey);
+    FormatText(szPath, sizeof szPath, "%s%s%s", kClassKey, m_szDriver, kDefaultKey);
     return key.Open(HKEY_LOCAL_MACHINE, szPath, access);
 }
 
@@ -51,7 +51,7 @@ void CAdapterSettings::WriteValue(const char* pszName, int nValue) {
     CRegistryKey key;
     if (!OpenValueKey(key, KEY_SET_VALUE)) return;
     char szText[sizeof "-2147483648"];
-    std::snprintf(szText, sizeof szText, "%d", nValue);
+    FormatText(szText, sizeof szText, "%d", nValue);
     key.SetText(pszName, szText);
 }
 

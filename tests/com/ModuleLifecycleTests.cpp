@@ -1,15 +1,19 @@
-// The module's life as the shell sees it: unloaded once nothing is alive, loaded again and used
-// again as if new.
+// The module's life as the shell sees it: static objects that exist from load to unload, and a
+// module unloaded once nothing is alive, loaded again and used again as if new.
 #include <gtest/gtest.h>
 #include <shlobj.h>
+#include <string>
+#include "HeapLedger.h"
 #include "ProductDll.h"
 #include "ResourceLedger.h"
 #include "TestSheet.h"
 #include "VirtualAdapter.h"
+#include "com/ComIds.h"
 
 namespace {
 
-// Loads the module, adds its page to a real sheet, closes everything and unloads it.
+// Loads the module, adds its page to a real sheet, closes everything and unloads it. Whatever
+// the module took meanwhile (keys, DCs, GDI objects, heap blocks) it gave back.
 void UseOnce() {
     ProductDll dll;
     ASSERT_NE(dll.Module(), nullptr);
@@ -26,7 +30,9 @@ void UseOnce() {
             TestSheet sheet(collector.pages);
             EXPECT_EQ(sheet.Tabs(), std::vector<std::string>{ "Tavrolin" });
         }
+        EXPECT_GT(ledger.HeapBlocksAllocated(), 0u) << "the module's heap is not the process heap";
         EXPECT_TRUE(ledger.Balanced()) << ledger.Report();
+        EXPECT_EQ(ledger.LiveHeapBlocks(), 0u) << ledger.Report();
     }
     EXPECT_EQ(dll.CanUnloadNow(), S_OK);
     adapter.Unplug();
@@ -36,8 +42,42 @@ TEST(ModuleLifecycle, UnloadedAndLoadedAgainWorksAsNew) {
     ASSERT_EQ(::GetModuleHandleA("tavrolin.dll"), nullptr) << "no other test may hold the module";
     UseOnce();
     EXPECT_EQ(::GetModuleHandleA("tavrolin.dll"), nullptr) << "the module was unloaded";
-    UseOnce();
-    EXPECT_EQ(::GetModuleHandleA("tavrolin.dll"), nullptr);
+    // The first use leaves what the system keeps once per process (window classes, fonts).
+    const HeapLedger::ProcessHeapUse before = HeapLedger::ProcessHeap();
+    ASSERT_GT(before.blocks, 0u) << "the process heap cannot be walked";
+    for (int i = 0; i < 10 && !HasFatalFailure(); ++i) {
+        UseOnce();
+        EXPECT_EQ(::GetModuleHandleA("tavrolin.dll"), nullptr) << "use " << i;
+    }
+    const HeapLedger::ProcessHeapUse after = HeapLedger::ProcessHeap();
+    EXPECT_EQ(after.blocks, before.blocks);
+    EXPECT_EQ(after.bytes, before.bytes);
+}
+
+std::string ProbeLog() {
+    char szLog[512] = "";
+    ::GetEnvironmentVariableA("TAVROLIN_MODULE_PROBE", szLog, sizeof szLog);
+    return szLog;
+}
+
+// module_probe.dll is the product's code with one more static object, constructed before all
+// others and destroyed after them, and a DllGetClassObject that notes what existed when called.
+TEST(ModuleLifecycle, StaticObjectsLiveFromLoadToUnload) {
+    ::SetEnvironmentVariableA("TAVROLIN_MODULE_PROBE", nullptr);
+    {
+        ProductDll probe("module_probe.dll");
+        ASSERT_NE(probe.Module(), nullptr);
+        EXPECT_EQ(ProbeLog(), "first app=0 page=0;");
+        IClassFactory* factory = nullptr;
+        ASSERT_EQ(probe.GetClassObject(CLSID_TavrolinDisplayPage, IID_IClassFactory, reinterpret_cast<void**>(&factory)),
+                  S_OK);
+        factory->Release();
+        // The application object and the page's run-time class were there before the first call.
+        EXPECT_EQ(ProbeLog(), "first app=0 page=0;call app=1 page=1;");
+    }
+    EXPECT_EQ(::GetModuleHandleA("module_probe.dll"), nullptr);
+    // Unloading destroyed the application object, before the object constructed first.
+    EXPECT_EQ(ProbeLog(), "first app=0 page=0;call app=1 page=1;last app=0 page=1;");
 }
 
 }  // namespace

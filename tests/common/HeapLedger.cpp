@@ -1,4 +1,5 @@
 #include "HeapLedger.h"
+#include <windows.h>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -49,6 +50,20 @@ void Free(void* p) noexcept {
 long HeapLedger::LiveBlocks(std::size_t size) { return size < kCountedSizes ? g_live[size] : 0; }
 long HeapLedger::BadFrees() { return g_badFrees; }
 void HeapLedger::FailNextAllocation(std::size_t size) { g_failSize = size; }
+
+HeapLedger::ProcessHeapUse HeapLedger::ProcessHeap() {
+    ProcessHeapUse use;
+    HANDLE heap = ::GetProcessHeap();
+    ::HeapLock(heap);
+    PROCESS_HEAP_ENTRY entry = {};
+    while (::HeapWalk(heap, &entry)) {
+        if (!(entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)) continue;
+        ++use.blocks;
+        use.bytes += entry.cbData;
+    }
+    ::HeapUnlock(heap);
+    return use;
+}
 
 void* operator new(std::size_t size) {
     void* p = Allocate(size);

@@ -1,7 +1,7 @@
 #include "ProductDll.h"
 #include "com/ComIds.h"
 
-ProductDll::ProductDll() : m_module(::LoadLibraryA("tavrolin.dll")) {
+ProductDll::ProductDll(const char* pszName) : m_module(::LoadLibraryA(pszName)) {
     if (!m_module) return;
     m_getClassObject = reinterpret_cast<decltype(m_getClassObject)>(::GetProcAddress(m_module, "DllGetClassObject"));
     m_canUnloadNow = reinterpret_cast<decltype(m_canUnloadNow)>(::GetProcAddress(m_module, "DllCanUnloadNow"));

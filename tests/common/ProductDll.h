@@ -1,10 +1,10 @@
-// tavrolin.dll as the shell loads it: by path, through its two exports.
+// tavrolin.dll, or a DLL built like it, as the shell loads it: by path, through its two exports.
 #pragma once
 #include <windows.h>
 
 class ProductDll {
 public:
-    ProductDll();
+    explicit ProductDll(const char* pszName = "tavrolin.dll");
     ~ProductDll();
     ProductDll(const ProductDll&) = delete;
     ProductDll& operator=(const ProductDll&) = delete;

@@ -23,6 +23,9 @@ ResourceLedger::ResourceLedger(HMODULE module) : m_module(module) {
     Patch("GDI32.dll", "CreateBitmap", reinterpret_cast<const void*>(&CreateBitmap_));
     Patch("GDI32.dll", "CreateCompatibleBitmap", reinterpret_cast<const void*>(&CreateCompatibleBitmap_));
     Patch("GDI32.dll", "DeleteObject", reinterpret_cast<const void*>(&DeleteObject_));
+    Patch("KERNEL32.dll", "HeapAlloc", reinterpret_cast<const void*>(&HeapAlloc_));
+    Patch("KERNEL32.dll", "HeapReAlloc", reinterpret_cast<const void*>(&HeapReAlloc_));
+    Patch("KERNEL32.dll", "HeapFree", reinterpret_cast<const void*>(&HeapFree_));
 }
 
 ResourceLedger::~ResourceLedger() {
@@ -44,7 +47,7 @@ void* ResourceLedger::Real(const char* function) const {
 std::string ResourceLedger::Report() const {
     std::ostringstream out;
     out << "open registry keys " << OpenKeys() << ", held DCs " << HeldDCs() << ", live GDI objects "
-        << LiveObjects() << ", stray releases " << m_stray;
+        << LiveObjects() << ", live heap blocks " << LiveHeapBlocks() << ", stray releases " << m_stray;
     return out.str();
 }
 
@@ -140,4 +143,28 @@ BOOL WINAPI ResourceLedger::DeleteObject_(HGDIOBJ object) {
     ResourceLedger* self = g_pLedger;
     if (!self->m_objects.erase(object)) ++self->m_stray;
     return RealOf<decltype(&::DeleteObject)>(self->Real("DeleteObject"))(object);
+}
+
+LPVOID WINAPI ResourceLedger::HeapAlloc_(HANDLE heap, DWORD flags, SIZE_T size) {
+    ResourceLedger* self = g_pLedger;
+    void* p = RealOf<decltype(&::HeapAlloc)>(self->Real("HeapAlloc"))(heap, flags, size);
+    if (p && heap == ::GetProcessHeap()) {
+        self->m_blocks.insert(p);
+        ++self->m_blocksAllocated;
+    }
+    return p;
+}
+
+LPVOID WINAPI ResourceLedger::HeapReAlloc_(HANDLE heap, DWORD flags, LPVOID block, SIZE_T size) {
+    ResourceLedger* self = g_pLedger;
+    void* p = RealOf<decltype(&::HeapReAlloc)>(self->Real("HeapReAlloc"))(heap, flags, block, size);
+    // A block that moved is a new block; one that could not grow is still the old one.
+    if (p && heap == ::GetProcessHeap() && self->m_blocks.erase(block)) self->m_blocks.insert(p);
+    return p;
+}
+
+BOOL WINAPI ResourceLedger::HeapFree_(HANDLE heap, DWORD flags, LPVOID block) {
+    ResourceLedger* self = g_pLedger;
+    if (heap == ::GetProcessHeap()) self->m_blocks.erase(block);
+    return RealOf<decltype(&::HeapFree)>(self->Real("HeapFree"))(heap, flags, block);
 }

@@ -1,5 +1,5 @@
-// Counts the registry keys, device contexts and GDI objects one module opens and gives back,
-// by patching that module's imports. A test arms a ledger around what it drives and expects
+// Counts the registry keys, device contexts, GDI objects and process-heap blocks one module
+// takes and gives back, by patching that module's imports. A test arms a ledger around what it drives and expects
 // every count balanced afterwards. One ledger at a time.
 #pragma once
 #include <windows.h>
@@ -22,13 +22,18 @@ public:
     size_t HeldDCs() const { return m_dcs.size(); }
     // GDI objects created (pens, bitmaps, brushes, fonts) and not deleted.
     size_t LiveObjects() const { return m_objects.size(); }
+    // Blocks of the process heap allocated and not freed. Freeing a block allocated before the
+    // ledger was armed is not a fault, so such frees are not counted anywhere.
+    size_t LiveHeapBlocks() const { return m_blocks.size(); }
     // Handles given back that this ledger never saw handed out, or given back twice.
     size_t StrayReleases() const { return m_stray; }
     // Totals, for tests that look at what was used.
     size_t KeysOpened() const { return m_keysOpened; }
     size_t DCsTaken() const { return m_dcsTaken; }
     size_t ObjectsCreated() const { return m_objectsCreated; }
+    size_t HeapBlocksAllocated() const { return m_blocksAllocated; }
     // Nothing held, nothing given back twice; a text saying what is not balanced otherwise.
+    // Heap blocks are not part of it: a live page holds its own.
     bool Balanced() const { return OpenKeys() == 0 && HeldDCs() == 0 && LiveObjects() == 0 && m_stray == 0; }
     std::string Report() const;
 
@@ -50,11 +55,15 @@ private:
     static HBITMAP WINAPI CreateCompatibleBitmap_(HDC, int, int);
     static HBITMAP WINAPI LoadBitmapA_(HINSTANCE, LPCSTR);
     static BOOL WINAPI DeleteObject_(HGDIOBJ);
+    static LPVOID WINAPI HeapAlloc_(HANDLE, DWORD, SIZE_T);
+    static LPVOID WINAPI HeapReAlloc_(HANDLE, DWORD, LPVOID, SIZE_T);
+    static BOOL WINAPI HeapFree_(HANDLE, DWORD, LPVOID);
 
     HMODULE m_module;
     std::vector<std::pair<std::string, std::unique_ptr<ImportPatch>>> m_patches;
     std::set<HKEY> m_keys;
     std::set<HDC> m_dcs;
     std::set<HGDIOBJ> m_objects;
-    size_t m_stray = 0, m_keysOpened = 0, m_dcsTaken = 0, m_objectsCreated = 0;
+    std::set<void*> m_blocks;
+    size_t m_stray = 0, m_keysOpened = 0, m_dcsTaken = 0, m_objectsCreated = 0, m_blocksAllocated = 0;
 };

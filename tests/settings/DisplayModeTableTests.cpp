@@ -1,5 +1,6 @@
 // The mode table's growth and clearing.
 #include <gtest/gtest.h>
+#include "HeapLedger.h"
 #include "settings/DisplayModeTable.h"
 
 namespace {
@@ -44,6 +45,23 @@ TEST(DisplayModeTableTest, ClearingKeepsTheStorage) {
     EXPECT_EQ(&table.GetMode(0), pStorage);
     EXPECT_EQ(table.GetCapacity(), 2);
     EXPECT_EQ(table.GetMode(0), DisplayMode(32, 1024, 768, 85));
+}
+
+TEST(DisplayModeTableTest, OutOfMemoryLeavesTheTableAsItWas) {
+    HeapLedger::FailNextAllocation(64 * sizeof(DisplayMode));
+    CDisplayModeTable table(64);
+    EXPECT_EQ(table.GetCapacity(), 0);
+    table.AddMode(DisplayMode(16, 800, 600, 60));
+    table.AddMode(DisplayMode(16, 800, 600, 75));
+    EXPECT_EQ(table.GetCapacity(), 2);
+
+    HeapLedger::FailNextAllocation(4 * sizeof(DisplayMode));
+    table.AddMode(DisplayMode(16, 800, 600, 85));
+    EXPECT_EQ(table.GetCount(), 2);
+    EXPECT_EQ(table.GetCapacity(), 2);
+    EXPECT_EQ(table.GetMode(1), DisplayMode(16, 800, 600, 75));
+    table.AddMode(DisplayMode(16, 800, 600, 85));
+    EXPECT_EQ(table.GetMode(2), DisplayMode(16, 800, 600, 85));
 }
 
 }  // namespace
