@@ -19,6 +19,9 @@ void CRefreshSlider::DrawOverlay() {
     HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0));
     HGDIOBJ hOldFont = hFont ? ::SelectObject(hdc, hFont) : nullptr;
     const int nOldBkMode = ::SetBkMode(hdc, TRANSPARENT);
+    // The text stands on the button face, so it takes the colour the user's scheme gives
+    // button text; a window DC's own default is black whatever the face.
+    const COLORREF crOldText = ::SetTextColor(hdc, ::GetSysColor(COLOR_BTNTEXT));
 
     // Labels are placed by the width and height of a typical two-digit rate.
     SIZE size60 = {};
@@ -31,6 +34,7 @@ void CRefreshSlider::DrawOverlay() {
         DrawSingleRatePanel(hdc, rcClient, x, y, size60.cy);
 
     if (hOldFont) ::SelectObject(hdc, hOldFont);
+    ::SetTextColor(hdc, crOldText);
     ::SetBkMode(hdc, nOldBkMode);
     ::ReleaseDC(m_hWnd, hdc);
     if (hLight) ::DeleteObject(hLight);

@@ -1,6 +1,6 @@
 // CRefreshSlider: the refresh-rate trackbar. Over the trackbar it paints a sunken frame and one
 // label per rate with the unit beneath; with a single rate it covers the trackbar with a panel
-// naming that rate as the fixed default.
+// naming that rate as the fixed default. Text is drawn in the scheme's button-text colour.
 #pragma once
 #include "ListSlider.h"
 
