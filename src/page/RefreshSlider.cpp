@@ -1,6 +1,21 @@
 #include "RefreshSlider.h"
+#include <climits>
 #include <cstdio>
 #include "DrawBevel.h"
+
+namespace {
+
+// One rate's number as drawn: its text, where it starts and how wide it is.
+struct RateLabel {
+    char szText[16];
+    int nLength;
+    int x;
+    int cx;
+
+    int Right() const { return x + cx; }
+};
+
+}  // namespace
 
 void CRefreshSlider::DrawOverlay() {
     RECT rcClient;
@@ -50,11 +65,33 @@ void CRefreshSlider::DrawRateLabels(HDC hdc, const RECT& rcClient, const RECT& r
     if (nTicks < 2) nTicks = m_values.GetCount();
     const int nStep = (rcChannel.right - rcChannel.left - nLabelWidth) / (nTicks - 1);
 
-    for (int i = 0; i < m_values.GetCount(); ++i, x += nStep) {
-        char szRate[16];
-        const int nLength = std::snprintf(szRate, sizeof szRate, "%d", m_values[i]);
-        ::TextOutA(hdc, x, y, szRate, nLength);
+    // Labels keep their places under the ticks, so with many rates or a narrow control some
+    // must be left out to stay readable: one that would touch the label drawn before it, or
+    // the highest rate's label, goes. The lowest and the highest rate are always labelled
+    // (the highest unless it would touch the lowest), and nothing is drawn over the frame.
+    const int nInsideLeft = 2, nInsideRight = rcClient.right - 2;
+    auto label = [&](int i) {
+        RateLabel l;
+        l.nLength = std::snprintf(l.szText, sizeof l.szText, "%d", m_values[i]);
+        l.x = x + i * nStep;
+        SIZE size = {};
+        ::GetTextExtentPoint32A(hdc, l.szText, l.nLength, &size);
+        l.cx = size.cx;
+        return l;
+    };
+    auto inside = [&](const RateLabel& l) { return l.x >= nInsideLeft && l.Right() <= nInsideRight; };
+
+    const int nLast = m_values.GetCount() - 1;
+    const RateLabel lowest = label(0), highest = label(nLast);
+    const bool bHighest = inside(highest) && !(inside(lowest) && highest.x <= lowest.Right());
+    int nDrawnRight = INT_MIN;  // where the last label drawn ends
+    for (int i = 0; i < nLast; ++i) {
+        const RateLabel l = i == 0 ? lowest : label(i);
+        if (!inside(l) || l.x <= nDrawnRight || (bHighest && l.Right() >= highest.x)) continue;
+        ::TextOutA(hdc, l.x, y, l.szText, l.nLength);
+        nDrawnRight = l.Right();
     }
+    if (bHighest) ::TextOutA(hdc, highest.x, y, highest.szText, highest.nLength);
 
     SIZE sizeHz = {};
     ::GetTextExtentPoint32A(hdc, "Hz", 2, &sizeHz);
