@@ -1,6 +1,21 @@
 #include "RefreshSlider.h"
+#include <climits>
 #include "framework/FormatText.h"
 #include "DrawBevel.h"
+
+namespace {
+
+// One rate's number as drawn: its text, where it starts and how wide it is.
+struct RateLabel {
+    char szText[16];
+    int nLength;
+    int x;
+    int cx;
+
+    int Right() const { return x + cx; }
+};
+
+}  // namespace
 
 void CRefreshSlider::DrawOverlay() {
     RECT rcClient;
@@ -19,6 +34,9 @@ void CRefreshSlider::DrawOverlay() {
     HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0));
     HGDIOBJ hOldFont = hFont ? ::SelectObject(hdc, hFont) : nullptr;
     const int nOldBkMode = ::SetBkMode(hdc, TRANSPARENT);
+    // The text stands on the button face, so it takes the colour the user's scheme gives
+    // button text; a window DC's own default is black whatever the face.
+    const COLORREF crOldText = ::SetTextColor(hdc, ::GetSysColor(COLOR_BTNTEXT));
 
     // Labels are placed by the width and height of a typical two-digit rate.
     SIZE size60 = {};
@@ -31,6 +49,7 @@ void CRefreshSlider::DrawOverlay() {
         DrawSingleRatePanel(hdc, rcClient, x, y, size60.cy);
 
     if (hOldFont) ::SelectObject(hdc, hOldFont);
+    ::SetTextColor(hdc, crOldText);
     ::SetBkMode(hdc, nOldBkMode);
     ::ReleaseDC(m_hWnd, hdc);
     if (hLight) ::DeleteObject(hLight);
@@ -46,11 +65,33 @@ void CRefreshSlider::DrawRateLabels(HDC hdc, const RECT& rcClient, const RECT& r
     if (nTicks < 2) nTicks = m_values.GetCount();
     const int nStep = (rcChannel.right - rcChannel.left - nLabelWidth) / (nTicks - 1);
 
-    for (int i = 0; i < m_values.GetCount(); ++i, x += nStep) {
-        char szRate[16];
-        const int nLength = FormatText(szRate, sizeof szRate, "%d", m_values[i]);
-        ::TextOutA(hdc, x, y, szRate, nLength);
+    // Labels keep their places under the ticks, so with many rates or a narrow control some
+    // must be left out to stay readable: one that would touch the label drawn before it, or
+    // the highest rate's label, goes. The lowest and the highest rate are always labelled
+    // (the highest unless it would touch the lowest), and nothing is drawn over the frame.
+    const int nInsideLeft = 2, nInsideRight = rcClient.right - 2;
+    auto label = [&](int i) {
+        RateLabel l;
+        l.nLength = FormatText(l.szText, sizeof l.szText, "%d", m_values[i]);
+        l.x = x + i * nStep;
+        SIZE size = {};
+        ::GetTextExtentPoint32A(hdc, l.szText, l.nLength, &size);
+        l.cx = size.cx;
+        return l;
+    };
+    auto inside = [&](const RateLabel& l) { return l.x >= nInsideLeft && l.Right() <= nInsideRight; };
+
+    const int nLast = m_values.GetCount() - 1;
+    const RateLabel lowest = label(0), highest = label(nLast);
+    const bool bHighest = inside(highest) && !(inside(lowest) && highest.x <= lowest.Right());
+    int nDrawnRight = INT_MIN;  // where the last label drawn ends
+    for (int i = 0; i < nLast; ++i) {
+        const RateLabel l = i == 0 ? lowest : label(i);
+        if (!inside(l) || l.x <= nDrawnRight || (bHighest && l.Right() >= highest.x)) continue;
+        ::TextOutA(hdc, l.x, y, l.szText, l.nLength);
+        nDrawnRight = l.Right();
     }
+    if (bHighest) ::TextOutA(hdc, highest.x, y, highest.szText, highest.nLength);
 
     SIZE sizeHz = {};
     ::GetTextExtentPoint32A(hdc, "Hz", 2, &sizeHz);

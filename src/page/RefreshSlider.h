@@ -1,6 +1,7 @@
-// CRefreshSlider: the refresh-rate trackbar. Over the trackbar it paints a sunken frame and one
-// label per rate with the unit beneath; with a single rate it covers the trackbar with a panel
-// naming that rate as the fixed default.
+// CRefreshSlider: the refresh-rate trackbar. Over the trackbar it paints a sunken frame and a
+// label under each rate's tick, as many as fit apart, with the unit beneath; with a single rate it
+// covers the trackbar with a panel naming that rate as the fixed default. Text is drawn in the
+// scheme's button-text colour.
 #pragma once
 #include "ListSlider.h"
 
@@ -11,7 +12,8 @@ public:
     void DrawOverlay() override;
 
 private:
-    // One number per rate from (x, y) along the channel, "Hz" centred one line below.
+    // One number per rate from (x, y) along the channel, leaving out those that would touch a
+    // neighbour, the highest rate's label or the frame; "Hz" centred one line below.
     void DrawRateLabels(HDC hdc, const RECT& rcClient, const RECT& rcChannel, int x, int y, int nLabelWidth) const;
     // The button-face panel inside the frame, with the sentence about the one rate.
     void DrawSingleRatePanel(HDC hdc, const RECT& rcClient, int x, int y, int nLineHeight) const;

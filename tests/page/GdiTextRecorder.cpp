@@ -13,11 +13,11 @@ GdiTextRecorder::GdiTextRecorder()
 GdiTextRecorder::~GdiTextRecorder() { g_pRecorder = nullptr; }
 
 BOOL WINAPI GdiTextRecorder::TextOutA_(HDC hdc, int x, int y, LPCSTR text, int length) {
-    g_pRecorder->textOuts.push_back({ std::string(text, length), { x, y }, {}, 0 });
+    g_pRecorder->textOuts.push_back({ std::string(text, length), { x, y }, {}, 0, ::GetTextColor(hdc) });
     return OriginalOf<decltype(&::TextOutA)>(g_pRecorder->m_textOut)(hdc, x, y, text, length);
 }
 
 int WINAPI GdiTextRecorder::DrawTextA_(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
-    g_pRecorder->drawTexts.push_back({ length < 0 ? text : std::string(text, length), {}, *rect, format });
+    g_pRecorder->drawTexts.push_back({ length < 0 ? text : std::string(text, length), {}, *rect, format, ::GetTextColor(hdc) });
     return OriginalOf<decltype(&::DrawTextA)>(g_pRecorder->m_drawText)(hdc, text, length, rect, format);
 }

@@ -1,5 +1,5 @@
 // Records the text the test program's code draws with TextOutA and DrawTextA while it exists,
-// passing every call on to the real function.
+// with the device context's text colour at the time, passing every call on to the real function.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -13,6 +13,7 @@ public:
         POINT at;     // TextOutA
         RECT rect;    // DrawTextA
         UINT format;  // DrawTextA
+        COLORREF colour;
     };
 
     GdiTextRecorder();

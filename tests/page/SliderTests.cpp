@@ -1,7 +1,13 @@
 // The refresh-rate slider on the page template's trackbar: selection by value, its range, and
-// what its overlay paints (text calls recorded, pixels read back, DCs and pens counted).
+// what its overlay paints (text calls recorded, pixels read back, DCs and pens counted), under
+// the user's colour scheme and with more rates than the labels have room for.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
 #include "GdiTextRecorder.h"
+#include "ImportPatch.h"
 #include "MessagePump.h"
 #include "PageTemplate.h"
 #include "ResourceLedger.h"
@@ -10,12 +16,44 @@
 
 namespace {
 
+// The button colours of a scheme, set for the whole session while this lives, then put back.
+class ButtonScheme {
+public:
+    ButtonScheme(COLORREF crFace, COLORREF crText, COLORREF crShadow, COLORREF crHighlight) {
+        for (int i = 0; i < kCount; ++i) m_saved[i] = ::GetSysColor(kElements[i]);
+        const COLORREF colours[kCount] = { crFace, crText, crShadow, crHighlight };
+        ::SetSysColors(kCount, kElements, colours);
+    }
+    ~ButtonScheme() { ::SetSysColors(kCount, kElements, m_saved); }
+    ButtonScheme(const ButtonScheme&) = delete;
+    ButtonScheme& operator=(const ButtonScheme&) = delete;
+
+private:
+    static constexpr int kCount = 4;
+    static constexpr int kElements[kCount] = { COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT };
+    COLORREF m_saved[kCount];
+};
+
+int Luminance(COLORREF c) { return (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000; }
+
+// Pixels inside rc (clipped to the shot) whose brightness is far from the face's.
+int PixelsStandingOut(const Capture& shot, const RECT& rc, COLORREF crFace) {
+    int n = 0;
+    for (int y = std::max<int>(rc.top, 0); y < std::min<int>(rc.bottom, shot.height); ++y)
+        for (int x = std::max<int>(rc.left, 0); x < std::min<int>(rc.right, shot.width); ++x)
+            n += std::abs(Luminance(shot.At(x, y)) - Luminance(crFace)) >= 128;
+    return n;
+}
+
+// SetTextColor that changes nothing, so the overlay draws in the window DC's default colour.
+COLORREF WINAPI KeepTextColour(HDC hdc, COLORREF) { return ::GetTextColor(hdc); }
+
 class RefreshSliderTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(slider.SubclassWindow(page.Item(IDC_REFRESH_SLIDER))); }
 
     HWND Slider() const { return slider.GetSafeHwnd(); }
-    int SetRates(std::initializer_list<int> rates) {
+    int SetRates(const std::vector<int>& rates) {
         CRateList list;
         for (int rate : rates) list.Append(rate);
         return slider.SetList(list);
@@ -50,6 +88,44 @@ protected:
         RECT rc = {};
         ::SendMessageA(Slider(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&rc));
         return rc.right - rc.left;
+    }
+    // The labels of the last paint against its rates: each one a rate under that rate's tick, in
+    // order, inside the frame and at least a pixel from the next, "Hz" last; a rate is left out
+    // only when its label would leave the frame or touch a label drawn next to it. Counts the
+    // labels drawn and tells whether the lowest and highest rates are among them.
+    struct LabelCheck {
+        size_t drawn = 0;
+        bool lowest = false, highest = false;
+    };
+    ::testing::AssertionResult LabelsApart(const std::vector<int>& rates, LabelCheck* pCheck) const {
+        if (textOuts.empty() || textOuts.back().text != "Hz") return ::testing::AssertionFailure() << "no Hz last";
+        const int w = Extent("60").cx, nTicks = static_cast<int>(slider.SendMessage(TBM_GETNUMTICS));
+        const int n = static_cast<int>(rates.size()), step = (ChannelWidth() - w) / ((nTicks < 2 ? n : nTicks) - 1);
+        struct Label { int x, right; };
+        std::vector<Label> labels(n);
+        for (int k = 0; k < n; ++k) labels[k] = { w / 2 + k * step, w / 2 + k * step + Extent(std::to_string(rates[k]).c_str()).cx };
+        std::vector<int> drawn;  // indexes of the rates labelled, in drawing order
+        for (size_t i = 0; i + 1 < textOuts.size(); ++i) {
+            int k = drawn.empty() ? 0 : drawn.back() + 1;
+            while (k < n && std::to_string(rates[k]) != textOuts[i].text) ++k;
+            if (k == n) return ::testing::AssertionFailure() << "\"" << textOuts[i].text << "\" out of order";
+            if (textOuts[i].at.x != labels[k].x) return ::testing::AssertionFailure() << rates[k] << " moved";
+            if (labels[k].x < 2 || labels[k].right > Client().right - 2)
+                return ::testing::AssertionFailure() << rates[k] << " over the frame";
+            if (!drawn.empty() && labels[drawn.back()].right + 1 > labels[k].x)
+                return ::testing::AssertionFailure() << rates[k] << " touches " << rates[drawn.back()];
+            drawn.push_back(k);
+        }
+        for (int k = 0, d = 0; k < n; ++k) {
+            if (d < static_cast<int>(drawn.size()) && drawn[d] == k) { ++d; continue; }
+            const bool inside = labels[k].x >= 2 && labels[k].right <= Client().right - 2;
+            const bool touchesBefore = d > 0 && labels[drawn[d - 1]].right + 1 > labels[k].x;
+            const bool touchesAfter = d < static_cast<int>(drawn.size()) && labels[k].right + 1 > labels[drawn[d]].x;
+            if (inside && !touchesBefore && !touchesAfter)
+                return ::testing::AssertionFailure() << rates[k] << " left out with room for it";
+        }
+        *pCheck = { drawn.size(), !drawn.empty() && drawn.front() == 0, !drawn.empty() && drawn.back() == n - 1 };
+        return ::testing::AssertionSuccess();
     }
     // Rows top..bottom-1 inside the frame are all button face.
     ::testing::AssertionResult PanelRowsAreButtonFace(int top, int bottom) const {
@@ -173,6 +249,79 @@ TEST_F(RefreshSliderTest, TrackbarWithoutTicksSpacesTheLabelsPerRate) {
     const int w = Extent("60").cx, step = (ChannelWidth() - w) / 2;
     ASSERT_EQ(textOuts.size(), 4u);
     for (int k = 0; k < 3; ++k) EXPECT_EQ(textOuts[k].at.x, w / 2 + k * step);
+}
+
+TEST_F(RefreshSliderTest, TextStandsOutFromTheButtonFaceOfEveryScheme) {
+    const struct { const char* name; COLORREF face, text, shadow, highlight; } schemes[] = {
+        { "standard", RGB(192, 192, 192), RGB(0, 0, 0), RGB(128, 128, 128), RGB(255, 255, 255) },
+        { "high-contrast black", RGB(0, 0, 0), RGB(255, 255, 255), RGB(128, 128, 128), RGB(255, 255, 255) },
+        { "dark blue", RGB(0, 0, 128), RGB(255, 255, 255), RGB(0, 0, 64), RGB(64, 64, 192) },
+    };
+    for (const auto& scheme : schemes) {
+        const ButtonScheme colours(scheme.face, scheme.text, scheme.shadow, scheme.highlight);
+        for (const std::vector<int>& rates : { std::vector<int>{ 60, 70, 72, 75, 85 }, std::vector<int>{ 75 } }) {
+            SCOPED_TRACE(std::string(scheme.name) + (rates.size() > 1 ? ", five rates" : ", one rate"));
+            SetRates(rates);
+            Paint();
+            const Capture shot(Slider());
+            ASSERT_EQ(textOuts.size() + drawTexts.size(), rates.size() > 1 ? rates.size() + 1 : 1);
+            for (const auto& call : textOuts) {
+                const SIZE size = Extent(call.text.c_str());
+                const RECT box = { call.at.x, call.at.y, call.at.x + size.cx, call.at.y + size.cy };
+                EXPECT_EQ(call.colour, scheme.text) << call.text;
+                EXPECT_GE(PixelsStandingOut(shot, box, scheme.face), size.cy / 2) << call.text;
+            }
+            for (const auto& call : drawTexts) {
+                EXPECT_EQ(call.colour, scheme.text);
+                EXPECT_GE(PixelsStandingOut(shot, call.rect, scheme.face), 20 * Extent("60").cy);
+            }
+
+            // Under the standard scheme the text looks as it did when the overlay left the DC's
+            // default colour alone.
+            if (scheme.face != RGB(192, 192, 192)) continue;
+            const ImportPatch keepColour(::GetModuleHandleA(nullptr), "GDI32.dll", "SetTextColor",
+                                         reinterpret_cast<const void*>(&KeepTextColour));
+            ASSERT_TRUE(keepColour.Active());
+            PageTemplate::Repaint(Slider());
+            EXPECT_EQ(Capture(Slider()).pixels, shot.pixels);
+        }
+    }
+}
+
+TEST_F(RefreshSliderTest, CrowdedLabelsAreLeftOutSoThatNoneTouch) {
+    const std::vector<int> four = { 60, 72, 75, 85 }, five = { 60, 70, 72, 75, 85 };
+    const std::vector<int> sixteen = { 56, 60, 65, 70, 72, 75, 80, 85, 90, 95, 100, 110, 120, 144, 160, 200 };
+    const std::vector<int> nine = { 100, 110, 120, 130, 140, 150, 160, 170, 180 };
+    LabelCheck check;
+    for (const auto& rates : { four, five, sixteen, nine }) {
+        SCOPED_TRACE(rates.size());
+        SetRates(rates);
+        Paint();
+        ASSERT_TRUE(LabelsApart(rates, &check));
+        EXPECT_TRUE(check.lowest && check.highest);
+        if (rates.size() <= 5) {
+            EXPECT_EQ(check.drawn, rates.size());
+        } else if (rates.size() == 16) {
+            EXPECT_LT(check.drawn, rates.size());
+        }
+    }
+
+    // No room for two: a narrow trackbar, then very large type on the full width.
+    ::SetWindowPos(Slider(), nullptr, 0, 0, 3 * Extent("60").cx, Client().bottom, SWP_NOMOVE | SWP_NOZORDER);
+    SetRates(five);
+    Paint();
+    ASSERT_TRUE(LabelsApart(five, &check));
+    EXPECT_TRUE(check.lowest);
+    EXPECT_EQ(check.drawn, 1u);
+    HFONT hHuge = ::CreateFontA(-60, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+    page.SetFont(hHuge);
+    ::SetWindowPos(Slider(), nullptr, 0, 0, 220, 200, SWP_NOMOVE | SWP_NOZORDER);
+    SetRates(sixteen);
+    Paint();
+    ASSERT_TRUE(LabelsApart(sixteen, &check));
+    EXPECT_TRUE(check.lowest);
+    slider.DestroyWindow();
+    ::DeleteObject(hHuge);
 }
 
 }  // namespace
