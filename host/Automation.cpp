@@ -98,6 +98,11 @@ bool Automation::Run(DisplaySheet& sheet) {
         const int pos = static_cast<int>(::SendMessageA(hSlider, TBM_GETPOS, 0, 0));
         std::printf("rate shown: %d Hz\n", pos >= 0 && pos < static_cast<int>(m_script.rates.size()) ? m_script.rates[pos] : 0);
     }
+    if (m_script.reportTabs) {
+        std::string tabs;
+        for (const std::string& caption : sheet.TabCaptions()) tabs += (tabs.empty() ? "" : ", ") + caption;
+        std::printf("tabs: %s\n", tabs.c_str());
+    }
     if (m_script.apply) PropSheet_PressButton(sheet.Window(), PSBTN_OK);
     return m_ok;
 }

@@ -14,6 +14,7 @@ struct AutomationScript {
     bool apply = false;         // press OK on the sheet at the end
     std::string screenshot;     // BMP of the sheet, or of sheet and confirmation dialog
     bool reportRate = false;    // print the rate the page's slider shows
+    bool reportTabs = false;    // print the sheet's tabs
     std::vector<int> rates;     // the rates the driver offers, in order
 
     int IndexOf(int rate) const {

@@ -34,6 +34,7 @@ const char kUsage[] =
     "  --answer yes|no|none  answer to the confirmation dialog (default yes; none lets it time out)\n"
     "  --apply               press OK at the end\n"
     "  --report-rate         print the rate the page's slider shows\n"
+    "  --report-tabs         print the sheet's tabs and the file the driver client was loaded from\n"
     "  --screenshot FILE     save a BMP of the sheet (with the confirmation dialog during a test)\n"
     "  --help                this text\n";
 
@@ -67,6 +68,7 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         if (arg == "--refresh-test") o.script.refreshTest = true;
         else if (arg == "--apply") o.script.apply = true;
         else if (arg == "--report-rate") o.script.reportRate = true;
+        else if (arg == "--report-tabs") o.script.reportTabs = true;
         else if (i + 1 >= argc) return false;
         else if (arg == "--rates") o.rates = argv[++i];
         else if (arg == "--current") o.current = std::atoi(argv[++i]);
@@ -125,7 +127,11 @@ int main(int argc, char** argv) {
 
     DisplaySheet sheet;
     sheet.LoadHandlers();
-    if (HMODULE client = ::GetModuleHandleA(options.driverClient.c_str())) adapter.Plug(client);
+    if (HMODULE client = ::GetModuleHandleA(options.driverClient.c_str())) {
+        adapter.Plug(client);
+        char path[MAX_PATH];
+        if (options.script.reportTabs && ::GetModuleFileNameA(client, path, MAX_PATH)) std::printf("handler file: %s\n", path);
+    }
     int rc = 0;
     if (!sheet.Show(options.page.empty() ? nullptr : options.page.c_str())) {
         std::fputs("display-properties: the sheet could not be created\n", stderr);

@@ -2,6 +2,7 @@
 # wineserver. Never touches ~/.wine or the developer's own Wine setup.
 #   tavrolin_wine_ready PREFIX   prepares everything once; later calls are quick.
 #   tavrolin_wine_stop PREFIX    ends the wineserver and the Xvfb this file started.
+#   tavrolin_inf_section SECTION INF   runs an INF section as right-click Install does.
 
 tavrolin_wine_env() {
   export WINEPREFIX="$1" WINEARCH=win32
@@ -102,4 +103,14 @@ tavrolin_wine_stop() {
     kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
     rm -f "$state/xvfb.pid" "$state/xvfb.num"
   fi
+}
+
+# Runs an INF section the way Windows 95 does for right-click Install: setupx through rundll,
+# 132 taking the files from the INF's folder. setupx reads the rest of the line as the path,
+# unquoted, so its words are passed as they are.
+tavrolin_inf_section() {
+  local inf
+  inf=$(winepath -w "$2" 2>/dev/null)
+  # shellcheck disable=SC2086
+  wine rundll.exe setupx.dll,InstallHinfSection "$1" 132 $inf >/dev/null 2>&1
 }

@@ -1,14 +1,14 @@
-// The whole shell path: the DLL registered from its .reg file, the Display Properties sheet
-// built by shell32 from the registered handlers, the page used, and the module let go.
+// The whole shell path: the package installed from its INF as a user installs it, the Display
+// Properties sheet built by shell32 from the registered handlers, the page used, and the module
+// let go.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include "AdapterRegistry.h"
+#include "ChildProcess.h"
 #include "DisplaySheet.h"
 #include "ImportPatch.h"
 #include "MessagePump.h"
@@ -21,65 +21,10 @@
 
 namespace {
 
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\'));
-}
+const char kServerKey[] = "CLSID\\{545C341E-C432-4F2B-85B4-83DD2FDBA624}\\InprocServer32";
 
-// Runs a program to its end (bounded), returning its exit code and what it printed.
-int RunProgram(const std::string& commandLine, std::string* output = nullptr, DWORD timeoutMs = 60000) {
-    SECURITY_ATTRIBUTES sa = { sizeof sa, nullptr, TRUE };
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    ::CreatePipe(&readEnd, &writeEnd, &sa, 0);
-    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = writeEnd;
-    si.hStdError = writeEnd;
-    PROCESS_INFORMATION pi = {};
-    std::string command = commandLine;
-    const BOOL started = ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
-    ::CloseHandle(writeEnd);
-    if (!started) {
-        ::CloseHandle(readEnd);
-        return -1;
-    }
-    std::string text;
-    char buffer[512];
-    DWORD read = 0;
-    while (::ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read) text.append(buffer, read);
-    ::CloseHandle(readEnd);
-    DWORD code = static_cast<DWORD>(-1);
-    if (::WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) ::GetExitCodeProcess(pi.hProcess, &code);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    if (output) *output = text;
-    return static_cast<int>(code);
-}
-
-// Imports dist/tavrolin.reg with the path of the DLL beside this program, as an installer would.
-bool RegisterFromRegFile() {
-    std::ifstream in(TAVROLIN_SOURCE_DIR "/dist/tavrolin.reg");
-    std::stringstream text;
-    text << in.rdbuf();
-    std::string reg = text.str();
-    const std::string placeholder = "C:\\\\WINDOWS\\\\SYSTEM\\\\TAVROLIN.DLL";
-    const size_t at = reg.find(placeholder);
-    if (at == std::string::npos) return false;
-    std::string dll = ProgramFolder() + "\\tavrolin.dll", escaped;
-    for (char c : dll) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    reg.replace(at, placeholder.size(), escaped);
-
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string file = std::string(temp) + "tavrolin-test.reg";
-    std::ofstream(file, std::ios::binary) << reg;
-    return RunProgram("regedit.exe /S \"" + file + "\"") == 0 &&
-           ReadRegistryString(HKEY_CLASSES_ROOT, "CLSID\\{545C341E-C432-4F2B-85B4-83DD2FDBA624}\\InprocServer32", nullptr) == dll;
-}
+// The DLL as the user's install left it: the file the registration names.
+std::string InstalledDll() { return ReadRegistryString(HKEY_CLASSES_ROOT, kServerKey, nullptr); }
 
 // Notes the extension objects the module's class factories make, whoever asks for them, so
 // that a reference Wine's shell32 never gives back can be told apart from one the module keeps.
@@ -125,11 +70,20 @@ bool RunningOnWine() { return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), 
 
 class ShellPath : public ::testing::Test {
 protected:
+    // Installed once, afresh, from the package folder, so the system folder holds this build's DLL.
+    static void SetUpTestSuite() {
+        const std::string inf = PackageFolder() + "\\TAVROLIN.INF";
+        RunInfSection("DefaultUninstall", inf);
+        RunInfSection("DefaultInstall", inf);
+    }
     void SetUp() override {
         ::CoInitialize(nullptr);
         adapterRegistry.RemoveAll();
         adapterRegistry.Install();
-        ASSERT_TRUE(RegisterFromRegFile());
+        char system[MAX_PATH];
+        ::GetSystemDirectoryA(system, MAX_PATH);
+        ASSERT_EQ(::lstrcmpiA(InstalledDll().c_str(), (std::string(system) + "\\TAVROLIN.DLL").c_str()), 0)
+            << "registered: " << InstalledDll();
     }
     void TearDown() override {
         adapterRegistry.RemoveAll();
@@ -140,7 +94,7 @@ protected:
 };
 
 TEST_F(ShellPath, PageChangesASettingAndTheModuleCanUnload) {
-    CreatedObjects created((ProgramFolder() + "\\tavrolin.dll").c_str());
+    CreatedObjects created(InstalledDll().c_str());
     ASSERT_NE(created.slot, nullptr);
     DisplaySheet sheet;
     ASSERT_TRUE(sheet.LoadHandlers());
