@@ -8,9 +8,15 @@
 #include "settings/AdapterSettings.h"
 
 void CDialogDlg::RunRefreshTest() {
+    // The boxes have no owner, so the page can be clicked behind them: one test at a time.
+    if (m_bTestRunning) return;
+    m_bTestRunning = TRUE;
     const CResourceText caption(IDS_CAPTION), warning(IDS_REFRESH_WARNING);
     // Only an explicit OK starts it: a box that could not be shown changes nothing either.
-    if (::MessageBoxA(nullptr, warning, caption, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) return;
+    if (::MessageBoxA(nullptr, warning, caption, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) {
+        m_bTestRunning = FALSE;
+        return;
+    }
 
     const int nNewRate = m_slider.GetSelectedValue();
     CDriverEscape escape(nullptr);
@@ -29,5 +35,9 @@ void CDialogDlg::RunRefreshTest() {
         const CResourceText notice(IDS_REFRESH_RESTORED);
         ::MessageBoxA(nullptr, notice, caption, MB_OK | MB_ICONINFORMATION);
     }
+    // Whatever the answer, the rate in force is taken anew: OK and Apply try nothing more
+    // until the user moves the slider again.
+    TakeRateInForce();
     UpdateRefreshTestButton();
+    m_bTestRunning = FALSE;
 }
