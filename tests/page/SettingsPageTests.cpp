@@ -11,7 +11,7 @@
 
 namespace {
 
-using Values = PageHarness::Values;
+using Values = AdapterRegistry::Values;
 
 const char kRestartQuestion[] =
     "You must restart your computer before the new settings will take effect. Do you want to restart your computer now?";
@@ -35,7 +35,7 @@ TEST_F(SettingsPage, StoredClockSpeedAndPerformanceReachTheControls) {
         Values values;
         if (c.mclk) values["MCLK"] = *c.mclk;
         if (c.enhPer) values["EnhPer"] = *c.enhPer;
-        h.SeedAdapter(values);
+        h.adapterRegistry.Seed(values);
         h.Open();
         EXPECT_EQ(h.IsChecked(IDC_NORMAL), c.normal);
         EXPECT_EQ(h.IsChecked(IDC_FAST), c.fast);
@@ -61,7 +61,7 @@ TEST_F(SettingsPage, WithoutTheAdapterNothingIsCheckedWrittenOrAsked) {
 }
 
 TEST_F(SettingsPage, ApplyWritesChangesAndAsksOnceToRestart) {
-    h.SeedAdapter();
+    h.adapterRegistry.Seed();
     h.Open();
     EXPECT_FALSE(h.ApplyEnabled());
     h.Click(IDC_FAST);
@@ -85,7 +85,7 @@ TEST_F(SettingsPage, ApplyWritesChangesAndAsksOnceToRestart) {
 }
 
 TEST_F(SettingsPage, UnchangedPageRewritesAnEnhPerOfTwo) {
-    h.SeedAdapter(Values{ { "EnhPer", "2" }, { "MCLK", "70" } });
+    h.adapterRegistry.Seed(Values{ { "EnhPer", "2" }, { "MCLK", "70" } });
     h.Open();
     h.user->Answer(IDNO);
     h.sheet->Press(IDOK);
@@ -96,7 +96,7 @@ TEST_F(SettingsPage, UnchangedPageRewritesAnEnhPerOfTwo) {
 }
 
 TEST_F(SettingsPage, AMissingClockSpeedStaysUnwritten) {
-    h.SeedAdapter(Values{ { "EnhPer", "0" } });
+    h.adapterRegistry.Seed(Values{ { "EnhPer", "0" } });
     h.Open();
     h.Click(IDC_FAST);
     h.Click(IDC_NORMAL);
@@ -107,10 +107,10 @@ TEST_F(SettingsPage, AMissingClockSpeedStaysUnwritten) {
 
 TEST_F(SettingsPage, RefreshRateIsMinusOneOnlyWhileTheDriverAnswers) {
     for (const std::optional<std::string>& stored : { std::optional<std::string>(" 85"), std::optional<std::string>() }) {
-        Values values = PageHarness::DefaultValues();
+        Values values = AdapterRegistry::DefaultValues();
         if (stored) values["RefreshRate"] = *stored;
         else values.erase("RefreshRate");
-        h.SeedAdapter(values);
+        h.adapterRegistry.Seed(values);
         std::vector<std::optional<std::string>> seen;
         h.adapter.onRefreshQuery = [&] { seen.push_back(h.Value("RefreshRate")); };
         h.Open();
@@ -136,7 +136,7 @@ TEST_F(SettingsPage, SliderFollowsTheDriversRates) {
         { { 60 }, 0, 85, 60, 1, 0 },
         { {}, 0, 85, 60, 0, 0 },
     };
-    h.SeedAdapter();
+    h.adapterRegistry.Seed();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.count);
         h.adapter.rates = c.rates;
@@ -157,7 +157,7 @@ TEST_F(SettingsPage, SliderFollowsTheDriversRates) {
 }
 
 TEST_F(SettingsPage, MovingTheSliderEnablesApplyAndRefreshTestWhileTheRateDiffers) {
-    h.SeedAdapter();
+    h.adapterRegistry.Seed();
     h.adapter.currentRate = 70;
     h.Open();
     EXPECT_EQ(h.SliderPos(), 1);
@@ -171,7 +171,7 @@ TEST_F(SettingsPage, MovingTheSliderEnablesApplyAndRefreshTestWhileTheRateDiffer
 }
 
 TEST_F(SettingsPage, EachActivationAsksTheDriverAgain) {
-    h.SeedAdapter();
+    h.adapterRegistry.Seed();
     h.Open(2);
     const size_t first = h.adapter.RefreshRequests().size();
     h.adapter.currentRate = 85;
@@ -183,7 +183,7 @@ TEST_F(SettingsPage, EachActivationAsksTheDriverAgain) {
 }
 
 TEST_F(SettingsPage, RefreshTestButtonFollowsANewListOnReactivation) {
-    h.SeedAdapter();
+    h.adapterRegistry.Seed();
     h.Open(2);
     h.MoveSlider(3);
     ASSERT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
@@ -203,7 +203,7 @@ TEST_F(SettingsPage, RefreshTestButtonFollowsANewListOnReactivation) {
 TEST_F(SettingsPage, SurvivingPageKeepsWorkingAfterTheOtherGoes) {
     for (int gone : { 1, 0 }) {
         SCOPED_TRACE(gone);
-        h.SeedAdapter();
+        h.adapterRegistry.Seed();
         h.Open(2);
         h.sheet->Select(1);  // both pages initialised
         h.sheet->Select(0);

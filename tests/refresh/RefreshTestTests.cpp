@@ -28,7 +28,7 @@ void CALLBACK GiveUp(HWND hDlg, UINT, UINT_PTR id, DWORD) {
 class RefreshTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.SeedAdapter();
+        h.adapterRegistry.Seed();
         h.adapter.currentRate = 60;
         h.Open();
         driver = std::make_unique<DialogDriver>();  // the dialogs from here on
@@ -159,7 +159,7 @@ TEST_F(RefreshTest, ApplyRunsTheTestFirstAndWritesSettingsWhateverTheAnswer) {
         SCOPED_TRACE(warningAnswer);
         h.Close();
         h.adapterRegistry.RemoveAll();
-        h.SeedAdapter();
+        h.adapterRegistry.Seed();
         h.user->boxes.clear();
         h.adapter.currentRate = 60;
         h.Open();
