@@ -47,6 +47,9 @@ TEST_F(SettingsPage, StoredClockSpeedAndPerformanceReachTheControls) {
 
 TEST_F(SettingsPage, WithoutTheAdapterNothingIsCheckedWrittenOrAsked) {
     h.Open();
+    // The rates still come from the driver.
+    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_SLIDER));
+    EXPECT_EQ(h.Page().m_slider.m_values.GetCount(), 5);
     EXPECT_FALSE(h.IsChecked(IDC_NORMAL));
     EXPECT_FALSE(h.IsChecked(IDC_FAST));
     EXPECT_FALSE(h.IsChecked(IDC_ENHPER));
@@ -56,8 +59,6 @@ TEST_F(SettingsPage, WithoutTheAdapterNothingIsCheckedWrittenOrAsked) {
     h.sheet->Press(IDOK);
     EXPECT_TRUE(h.user->boxes.empty());
     EXPECT_TRUE(h.user->exits.empty());
-    // The rates still come from the driver.
-    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_SLIDER) || !h.sheet->IsOpen());
 }
 
 TEST_F(SettingsPage, ApplyWritesChangesAndAsksOnceToRestart) {
@@ -134,11 +135,13 @@ TEST_F(SettingsPage, SliderFollowsTheDriversRates) {
         { { 60, 70, 72, 75, 85, 60 }, 0, 75, 75, 4, 3 },
         { { 60, 70, 120 }, LIMIT_NONE, 60, 120, 3, 2 },
         { { 60 }, 0, 85, 60, 1, 0 },
+        { { 60 }, 0, 85, 75, 1, 0 },          // the one rate offered is not the one in force
+        { { 60, 72, 75, 85 }, 0, 85, 65, 4, 0 },  // nor is any of these
         { {}, 0, 85, 60, 0, 0 },
     };
     h.adapterRegistry.Seed();
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.count);
+        SCOPED_TRACE(testing::Message() << c.count << " rates, " << c.current << " Hz in force");
         h.adapter.rates = c.rates;
         h.adapter.limitMode = c.limitMode;
         h.adapter.maxRate = c.maxRate;
@@ -195,7 +198,9 @@ TEST_F(SettingsPage, RefreshTestButtonFollowsANewListOnReactivation) {
     h.adapter.currentRate = 65;  // in force, but not listed
     h.sheet->Select(1);
     h.sheet->Select(0);
-    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST)) << "the slider's rate differs from the one in force";
+    EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST)) << "the thumb shows no rate the user chose";
+    h.MoveSlider(2);
+    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
 }
 
 // Two pages of the module share the settings object; the one left must keep working, whichever
