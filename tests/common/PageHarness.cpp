@@ -66,15 +66,20 @@ void PageHarness::MoveSlider(int pos, int page) {
 }
 
 void PageHarness::PressKey(UINT vk) {
-    HWND focus = ::GetFocus();
-    ::PostMessageA(focus, WM_KEYDOWN, vk, 1);
-    ::PostMessageA(focus, WM_KEYUP, vk, 0xC0000001);
+    HWND target = KeyTarget();
+    ::PostMessageA(target, WM_KEYDOWN, vk, 1);
+    ::PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
     PumpThroughSheet();
 }
 
 void PageHarness::PressAlt(char letter) {
-    ::PostMessageA(::GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 0x20000001 /* Alt down */);
+    ::PostMessageA(KeyTarget(), WM_SYSCHAR, static_cast<WPARAM>(letter), 0x20000001 /* Alt down */);
     PumpThroughSheet();
+}
+
+HWND PageHarness::KeyTarget() const {
+    HWND focus = ::GetFocus();
+    return focus && ::IsChild(sheet->Window(), focus) ? focus : sheet->Window();
 }
 
 void PageHarness::PumpThroughSheet() {

@@ -51,5 +51,7 @@ public:
     std::unique_ptr<TestSheet> sheet;
 
 private:
+    // The window with the focus, or the sheet when the focus is outside it.
+    HWND KeyTarget() const;
     void PumpThroughSheet();
 };
