@@ -1,13 +1,18 @@
 #include "AdapterRegistry.h"
 
-bool WriteRegistryString(HKEY root, const std::string& key, const char* name, const std::string& value) {
+bool WriteRegistryValue(HKEY root, const std::string& key, const char* name, DWORD type, const std::string& data) {
     HKEY hKey;
     if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
         return false;
-    const LONG rc = RegSetValueExA(hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                   static_cast<DWORD>(value.size() + 1));
+    const LONG rc = name ? RegSetValueExA(hKey, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                                          static_cast<DWORD>(data.size()))
+                         : ERROR_SUCCESS;
     RegCloseKey(hKey);
     return rc == ERROR_SUCCESS;
+}
+
+bool WriteRegistryString(HKEY root, const std::string& key, const char* name, const std::string& value) {
+    return WriteRegistryValue(root, key, name, REG_SZ, std::string(value.c_str(), value.size() + 1));
 }
 
 bool RegistryValueExists(HKEY root, const std::string& key, const char* name) {
@@ -16,10 +21,6 @@ bool RegistryValueExists(HKEY root, const std::string& key, const char* name) {
     const bool exists = RegQueryValueExA(hKey, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
     RegCloseKey(hKey);
     return exists;
-}
-
-bool WriteRegistryStringIfMissing(HKEY root, const std::string& key, const char* name, const std::string& value) {
-    return RegistryValueExists(root, key, name) || WriteRegistryString(root, key, name, value);
 }
 
 std::string ReadRegistryString(HKEY root, const std::string& key, const char* name, const std::string& fallback) {
@@ -45,12 +46,15 @@ void DeleteRegistryTree(HKEY root, const std::string& key) {
     RegDeleteKeyA(root, key.c_str());
 }
 
-void AdapterRegistry::Install() const {
+void AdapterRegistry::Seed(const std::optional<Values>& values, bool keepStored) const {
+    const auto write = [keepStored](const std::string& key, const char* name, const std::string& text) {
+        if (!keepStored || !RegistryValueExists(HKEY_LOCAL_MACHINE, key, name)) WriteRegistryString(HKEY_LOCAL_MACHINE, key, name, text);
+    };
     WriteRegistryString(HKEY_DYN_DATA, NodeKey(), "HardWareKey", hardwareKey);
-    WriteRegistryStringIfMissing(HKEY_LOCAL_MACHINE, EnumKey(), "Driver", driver);
-    WriteRegistryStringIfMissing(HKEY_LOCAL_MACHINE, ValuesKey(), "EnhPer", "0");
-    WriteRegistryStringIfMissing(HKEY_LOCAL_MACHINE, ValuesKey(), "MCLK", "70");
-    WriteRegistryStringIfMissing(HKEY_LOCAL_MACHINE, ValuesKey(), "RefreshRate", "60");
+    write(EnumKey(), "Driver", driver);
+    if (!values) return;
+    WriteRegistryValue(HKEY_LOCAL_MACHINE, ValuesKey(), nullptr, REG_NONE, "");
+    for (const auto& [name, text] : *values) write(ValuesKey(), name.c_str(), text);
 }
 
 void AdapterRegistry::RemoveNode() const { DeleteRegistryTree(HKEY_DYN_DATA, NodeKey()); }

@@ -29,7 +29,10 @@ CDialogDlg::CDialogDlg()
       m_bEnhPer(0),
       m_nClockSpeed(-1),
       m_hIcon(nullptr),
-      m_currentMode(0, 0, 0, 0) {
+      m_currentMode(0, 0, 0, 0),
+      m_bRateChosen(FALSE),
+      m_nTakenPos(0),
+      m_bTestRunning(FALSE) {
     ++s_nPages;
 }
 
@@ -100,9 +103,26 @@ void CDialogDlg::QueryDriverRates() {
     }
     m_slider.SetList(rates);
     SyncSliderToMode();
-    m_slider.EnableWindow(rates.GetCount() > 1);
-    // The driver may offer other rates than last time; the button follows the new list.
-    UpdateRefreshTestButton();
+    EnableControl(m_slider, rates.GetCount() > 1);
+    // The thumb now shows the rate in force, or, when that rate is not offered, wherever the
+    // trackbar left it: neither is a rate the user asked to try.
+    TakeRateInForce();
+    EnableControl(m_btnRefreshTest, FALSE);
+}
+
+void CDialogDlg::TakeRateInForce() {
+    m_nTakenPos = m_slider.GetPos();
+    m_bRateChosen = FALSE;
+}
+
+void CDialogDlg::EnableControl(CWnd& control, BOOL bEnable) {
+    // A disabled window keeps the focus but takes no keys: Tab, Enter and Esc would be dead.
+    // The sheet's dialog manager moves it, to the slider or else to the next control in turn.
+    if (!bEnable && ::GetFocus() == control.m_hWnd) {
+        const bool toSlider = &control != &m_slider && m_slider.IsWindowEnabled();
+        ::SendMessageA(GetParent(), WM_NEXTDLGCTL, toSlider ? reinterpret_cast<WPARAM>(m_slider.m_hWnd) : 0, toSlider);
+    }
+    control.EnableWindow(bEnable);
 }
 
 BOOL CDialogDlg::OnKillActive() { return TRUE; }
@@ -125,13 +145,15 @@ void CDialogDlg::SyncSliderToMode() {
 void CDialogDlg::UpdateRefreshTestButton() {
     // A thumb off the list stands for no rate (0): there is nothing to try then.
     const DisplayMode selected = GetSelectedMode();
-    m_btnRefreshTest.EnableWindow(selected != m_currentMode && selected.refreshRate != 0);
+    EnableControl(m_btnRefreshTest, selected != m_currentMode && selected.refreshRate != 0);
 }
 
 void CDialogDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
     if (pScrollBar == &m_slider && m_slider.m_values.GetCount() > 1) {
         SetModified(TRUE);
-        UpdateRefreshTestButton();
+        // A click or key that leaves the thumb where the page put it chooses nothing.
+        if (m_slider.GetPos() != m_nTakenPos) m_bRateChosen = TRUE;
+        if (m_bRateChosen) UpdateRefreshTestButton();
     }
     CPropertyPage::OnHScroll(nSBCode, nPos, pScrollBar);
 }
@@ -149,7 +171,7 @@ void CDialogDlg::OnEnhancedPerformance() {
 void CDialogDlg::OnRefreshTest() { RunRefreshTest(); }
 
 void CDialogDlg::OnOK() {
-    if (GetSelectedMode() != m_currentMode && m_slider.GetSelectedValue() != 0) RunRefreshTest();
+    if (m_bRateChosen && GetSelectedMode() != m_currentMode && m_slider.GetSelectedValue() != 0) RunRefreshTest();
     if (!WriteChangedSettings()) return;
     const CResourceText caption(IDS_CAPTION), question(IDS_RESTART);
     if (::MessageBoxA(nullptr, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES) ::ExitWindowsEx(EWX_REBOOT, 0);

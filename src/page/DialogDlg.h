@@ -29,6 +29,13 @@ public:
     int m_nClockSpeed;  // 0 Normal, 1 Fast, -1 neither
     HICON m_hIcon;
     DisplayMode m_currentMode;
+    // The user moved the slider to another rate since the page last took the rate in force (on
+    // activation or after a test); only then do OK and Apply try the slider's rate.
+    BOOL m_bRateChosen;
+    // Where the thumb stood when the page last took the rate in force.
+    int m_nTakenPos;
+    // A refresh test is under way; its message boxes have no owner, so the page stays usable.
+    BOOL m_bTestRunning;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -56,6 +63,10 @@ private:
     // TRUE when anything was written.
     BOOL WriteChangedSettings();
     void UpdateRefreshTestButton();
+    // The slider's rate is now the page's starting point: nothing on it is the user's choice yet.
+    void TakeRateInForce();
+    // Enables or disables a control; a control losing the keyboard focus hands it on first.
+    void EnableControl(CWnd& control, BOOL bEnable);
 
     // Pages alive in the module; the last one to go ends the shared settings object.
     static int s_nPages;

@@ -8,15 +8,23 @@
 #include "settings/AdapterSettings.h"
 
 void CDialogDlg::RunRefreshTest() {
+    // The boxes have no owner, so the page can be clicked behind them: one test at a time.
+    if (m_bTestRunning) return;
+    m_bTestRunning = TRUE;
+    // The rate asked for now is the one tried, even if the page is shown anew behind the
+    // warning (the sheet's Apply does that) and its slider goes back to the rate in force.
+    const DisplayMode tested = GetSelectedMode();
+    const int nNewRate = tested.refreshRate;
     const CResourceText caption(IDS_CAPTION), warning(IDS_REFRESH_WARNING);
     // Only an explicit OK starts it: a box that could not be shown changes nothing either.
-    if (::MessageBoxA(nullptr, warning, caption, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) return;
+    if (::MessageBoxA(nullptr, warning, caption, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) {
+        m_bTestRunning = FALSE;
+        return;
+    }
 
-    const int nNewRate = m_slider.GetSelectedValue();
     CDriverEscape escape(nullptr);
     // The driver learns the rate first, then the mode change puts it in force.
     escape.SetRefresh(nNewRate);
-    const DisplayMode tested = GetSelectedMode();
     if (g_pAdapterSettings) g_pAdapterSettings->SwitchMode(&tested, &m_currentMode);
 
     CConfirmRateDlg dlg(this);
@@ -29,5 +37,9 @@ void CDialogDlg::RunRefreshTest() {
         const CResourceText notice(IDS_REFRESH_RESTORED);
         ::MessageBoxA(nullptr, notice, caption, MB_OK | MB_ICONINFORMATION);
     }
+    // Whatever the answer, the rate in force is taken anew: OK and Apply try nothing more
+    // until the user moves the slider again.
+    TakeRateInForce();
     UpdateRefreshTestButton();
+    m_bTestRunning = FALSE;
 }

@@ -20,17 +20,6 @@ PageHarness::~PageHarness() {
     adapterRegistry.RemoveAll();
 }
 
-void PageHarness::SeedAdapter(const std::optional<Values>& values) {
-    WriteRegistryString(HKEY_DYN_DATA, adapterRegistry.NodeKey(), "HardWareKey", adapterRegistry.hardwareKey);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, adapterRegistry.EnumKey(), "Driver", adapterRegistry.driver);
-    if (!values) return;
-    HKEY key;
-    ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, adapterRegistry.ValuesKey().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &key, nullptr);
-    ::RegCloseKey(key);
-    for (const auto& [name, text] : *values) WriteRegistryString(HKEY_LOCAL_MACHINE, adapterRegistry.ValuesKey(), name.c_str(), text);
-}
-
 void PageHarness::Open(int pages) {
     // Counted from before the first page exists until after the last one is gone.
     ledger = std::make_unique<ResourceLedger>();
@@ -74,6 +63,37 @@ void PageHarness::MoveSlider(int pos, int page) {
     ::SendMessageA(PageWindow(page), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, pos), reinterpret_cast<LPARAM>(slider));
     ::SendMessageA(PageWindow(page), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
     PumpPending();
+}
+
+void PageHarness::PressKey(UINT vk) {
+    HWND target = KeyTarget();
+    ::PostMessageA(target, WM_KEYDOWN, vk, 1);
+    ::PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
+    PumpThroughSheet();
+}
+
+void PageHarness::PressAlt(char letter) {
+    ::PostMessageA(KeyTarget(), WM_SYSCHAR, static_cast<WPARAM>(letter), 0x20000001 /* Alt down */);
+    PumpThroughSheet();
+}
+
+HWND PageHarness::KeyTarget() const {
+    HWND focus = ::GetFocus();
+    return focus && ::IsChild(sheet->Window(), focus) ? focus : sheet->Window();
+}
+
+void PageHarness::PumpThroughSheet() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (sheet && PropSheet_IsDialogMessage(sheet->Window(), &msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+int PageHarness::FocusedControl(int page) const {
+    HWND focus = ::GetFocus();
+    return focus && ::GetParent(focus) == PageWindow(page) ? ::GetDlgCtrlID(focus) : 0;
 }
 
 int PageHarness::SliderPos(int page) const {

@@ -3,7 +3,6 @@
 // compiled into the test program, so all of its platform calls can be watched here.
 #pragma once
 #include <windows.h>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,15 +16,9 @@ class CDialogDlg;
 
 class PageHarness {
 public:
-    // Values under the driver key's DEFAULT; a missing entry is a missing value.
-    using Values = std::map<std::string, std::string>;
-    static Values DefaultValues() { return { { "EnhPer", "0" }, { "MCLK", "70" }, { "RefreshRate", "60" } }; }
-
     PageHarness();
     ~PageHarness();
 
-    // Seeds the device node, its Enum entry and the DEFAULT values (none: no DEFAULT key).
-    void SeedAdapter(const std::optional<Values>& values = DefaultValues());
     // Opens a sheet with `pages` settings pages; the first one is shown.
     void Open(int pages = 1);
     void Close();
@@ -41,6 +34,12 @@ public:
     // Drags the slider to position pos, with the notifications a drag sends.
     void MoveSlider(int pos, int page = 0);
     int SliderPos(int page = 0) const;
+    // Types a key, or Alt and a letter, at the window with the focus; the sheet's dialog manager
+    // sees it first, as in the shell's message loop.
+    void PressKey(UINT vk);
+    void PressAlt(char letter);
+    // The id of the page's control with the focus; 0 when the focus is elsewhere.
+    int FocusedControl(int page = 0) const;
 
     // A value under DEFAULT, or nothing.
     std::optional<std::string> Value(const char* name) const;
@@ -50,4 +49,9 @@ public:
     std::unique_ptr<ScriptedUser> user;
     std::unique_ptr<ResourceLedger> ledger;
     std::unique_ptr<TestSheet> sheet;
+
+private:
+    // The window with the focus, or the sheet when the focus is outside it.
+    HWND KeyTarget() const;
+    void PumpThroughSheet();
 };

@@ -27,8 +27,6 @@ namespace {
 // Case n draws everything from std::mt19937(kSeed + n); HOSTILE_CASE=n runs that case alone.
 constexpr unsigned kSeed = 0x7A5E0107;
 const std::string kAdapterId = "PCI\\VEN_5333&DEV_5631";
-const std::string kNodes = "Config Manager\\Enum\\";
-const std::string kClass = "System\\CurrentControlSet\\Services\\Class\\";
 const int kApply = 0x3021;  // the sheet's Apply button
 int g_nCasesRun = 0;
 
@@ -48,12 +46,7 @@ struct RegValue {
 // --- Registry ---
 
 void Put(HKEY root, const std::string& key, const char* name, const RegValue& value) {
-    HKEY hKey;
-    if (::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr) != ERROR_SUCCESS) return;
-    if (name)
-        ::RegSetValueExA(hKey, name, 0, value.type, reinterpret_cast<const BYTE*>(value.data.data()),
-                         static_cast<DWORD>(value.data.size()));
-    ::RegCloseKey(hKey);
+    WriteRegistryValue(root, key, name, value.type, value.data);
 }
 
 // How a text may be stored: terminated, as bytes with or without a terminator (Wine would add one
@@ -116,10 +109,10 @@ std::string SeedRegistry(Rng& rng, bool hostileChain) {
     const std::string node = hostileChain ? NodeName(rng) : "C29A3B40";
     const std::string hw = hostileChain ? HardwareKeyText(rng) : kAdapterId + "\\BUS_01&DEV_00&FUNC_00";
     const std::string driver = hostileChain ? DriverText(rng) : "DISPLAY\\0000";
-    Put(HKEY_DYN_DATA, kNodes + node, "HardWareKey", hostileChain ? Stored(rng, hw) : RegValue{ REG_SZ, hw + '\0' });
-    Put(HKEY_LOCAL_MACHINE, "Enum\\" + hw, "Driver", hostileChain ? Stored(rng, driver) : RegValue{ REG_SZ, driver + '\0' });
+    Put(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf(node), "HardWareKey", hostileChain ? Stored(rng, hw) : RegValue{ REG_SZ, hw + '\0' });
+    Put(HKEY_LOCAL_MACHINE, AdapterRegistry::EnumKeyOf(hw), "Driver", hostileChain ? Stored(rng, driver) : RegValue{ REG_SZ, driver + '\0' });
     if (hostileChain && rng() % 8 == 0) return node;  // no DEFAULT key
-    const std::string values = kClass + driver + "\\DEFAULT";
+    const std::string values = AdapterRegistry::ValuesKeyOf(driver);
     Put(HKEY_LOCAL_MACHINE, values, nullptr, {});
     for (const char* name : { "EnhPer", "MCLK", "RefreshRate" })
         if (rng() % 6) Put(HKEY_LOCAL_MACHINE, values, name, Stored(rng, NumberText(rng)));
@@ -129,7 +122,7 @@ std::string SeedRegistry(Rng& rng, bool hostileChain) {
 void RemoveSeeded() {
     DeleteRegistryTree(HKEY_DYN_DATA, "Config Manager\\Enum");
     DeleteRegistryTree(HKEY_LOCAL_MACHINE, "Enum\\PCI");
-    DeleteRegistryTree(HKEY_LOCAL_MACHINE, kClass + "DISPLAY");
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, AdapterRegistry::DriverKeyOf("DISPLAY"));
 }
 
 // Every key (as "path") and value (as "path|name") of the trees the page reads.
@@ -189,11 +182,11 @@ struct Reachable {
 Reachable Oracle(const std::string& node) {
     Reachable r;
     if (node.size() >= 32) return r;
-    const auto hw = Readable(HKEY_DYN_DATA, kNodes + node, "HardWareKey", 48, true);
+    const auto hw = Readable(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf(node), "HardWareKey", 48, true);
     if (!hw || hw->compare(0, kAdapterId.size(), kAdapterId) != 0) return r;
-    const auto driver = Readable(HKEY_LOCAL_MACHINE, "Enum\\" + *hw, "Driver", 16, true);
+    const auto driver = Readable(HKEY_LOCAL_MACHINE, AdapterRegistry::EnumKeyOf(*hw), "Driver", 16, true);
     if (!driver) return r;
-    r.valuesKey = kClass + *driver + "\\DEFAULT";
+    r.valuesKey = AdapterRegistry::ValuesKeyOf(*driver);
     const auto number = [&](const char* name) -> std::optional<int> {
         const auto text = Readable(HKEY_LOCAL_MACHINE, r.valuesKey, name, 8, false);
         return text ? std::optional<int>(std::atoi(text->c_str())) : std::nullopt;

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <cstring>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 #include "DialogDriver.h"
@@ -28,7 +29,7 @@ void CALLBACK GiveUp(HWND hDlg, UINT, UINT_PTR id, DWORD) {
 class RefreshTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.SeedAdapter();
+        h.adapterRegistry.Seed();
         h.adapter.currentRate = 60;
         h.Open();
         driver = std::make_unique<DialogDriver>();  // the dialogs from here on
@@ -159,7 +160,7 @@ TEST_F(RefreshTest, ApplyRunsTheTestFirstAndWritesSettingsWhateverTheAnswer) {
         SCOPED_TRACE(warningAnswer);
         h.Close();
         h.adapterRegistry.RemoveAll();
-        h.SeedAdapter();
+        h.adapterRegistry.Seed();
         h.user->boxes.clear();
         h.adapter.currentRate = 60;
         h.Open();
@@ -200,6 +201,129 @@ TEST_F(RefreshTest, FailedModeChangesAreReportedAroundTheDialog) {
     };
     EXPECT_EQ(events, expected);
     EXPECT_EQ(h.adapter.modeChanges.size(), 2u);
+}
+
+// A rate in force that the driver does not offer leaves the thumb on a rate nobody chose: OK
+// tries nothing until the user moves the slider to another rate.
+TEST_F(RefreshTest, OkTriesOnlyARateTheUserMovedTo) {
+    h.Close();
+    h.adapter.rates = { 60, 72, 75, 85 };
+    h.adapter.currentRate = 65;
+    for (bool moved : { false, true }) {
+        SCOPED_TRACE(moved ? "moved to 72 Hz" : "untouched");
+        h.Open();
+        driver = std::make_unique<DialogDriver>();  // the sheet is a dialog too
+        EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST));
+        h.MoveSlider(0);  // a drag that ends where it began
+        EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST));
+        if (moved) {
+            h.MoveSlider(1);
+            EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
+            h.user->Answer(IDOK);
+            driver->Then(DialogDriver::Click(IDOK));
+        }
+        h.sheet->Press(IDOK);
+        EXPECT_FALSE(h.sheet->IsOpen());
+        EXPECT_EQ(h.user->boxes.size(), moved ? 1u : 0u);
+        EXPECT_EQ(driver->DialogsSeen(), moved ? 1 : 0);
+        ASSERT_EQ(Sets().size(), moved ? 1u : 0u);
+        ASSERT_EQ(h.adapter.modeChanges.size(), moved ? 1u : 0u);
+        if (moved) ExpectFrequencyChange(h.adapter.modeChanges[0], 72);
+        h.Close();
+    }
+}
+
+// The warning has no owner, so the page and the sheet still take clicks behind it.
+TEST_F(RefreshTest, AClickBehindTheWarningStartsNoSecondTest) {
+    h.MoveSlider(3);  // 75 Hz
+    int warnings = 0;
+    h.user->onBox = [&](const ScriptedUser::Box& box) {
+        if (box.text != kWarning || warnings++) return;
+        HWND apply = ::GetDlgItem(h.sheet->Window(), 0x3021);
+        ::SendMessageA(h.PageWindow(), WM_COMMAND, MAKEWPARAM(IDC_REFRESH_TEST, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(h.Control(IDC_REFRESH_TEST)));
+        ::SendMessageA(h.sheet->Window(), WM_COMMAND, MAKEWPARAM(0x3021, BN_CLICKED), reinterpret_cast<LPARAM>(apply));
+    };
+    h.user->Answer(IDOK);
+    driver->Then(DialogDriver::Click(IDOK));
+    h.Click(IDC_REFRESH_TEST);
+    EXPECT_EQ(warnings, 1);
+    EXPECT_EQ(h.user->boxes.size(), 1u);
+    EXPECT_EQ(driver->DialogsSeen(), 1);
+    ASSERT_EQ(Sets().size(), 1u);
+    EXPECT_EQ(Sets()[0].wRefreshRate, 75) << "the rate asked for, whatever Apply did to the slider";
+    ASSERT_EQ(h.adapter.modeChanges.size(), 1u);
+    ExpectFrequencyChange(h.adapter.modeChanges[0], 75);
+    EXPECT_EQ(h.Page().m_currentMode.refreshRate, 75);
+    EXPECT_TRUE(h.sheet->IsOpen());
+}
+
+// The page from the keyboard alone, the refresh test included: every control is reached, and
+// however the confirmation ends, the keys still land on an enabled control.
+TEST_F(RefreshTest, KeyboardAloneDrivesThePageAndKeepsWorkingAfterEachTest) {
+    // Twice round the sheet: its tabs and buttons, and every control of the page that takes
+    // input (Refresh Test only once there is a rate to try).
+    std::set<int> visited;
+    for (int i = 0; i < 12; ++i) {
+        h.PressKey(VK_TAB);
+        if (const int id = h.FocusedControl()) visited.insert(id);
+    }
+    EXPECT_EQ(visited, (std::set<int>{ IDC_NORMAL, IDC_ENHPER, IDC_REFRESH_SLIDER }));
+
+    h.PressAlt('f');
+    EXPECT_TRUE(h.IsChecked(IDC_FAST));
+    h.PressAlt('n');
+    EXPECT_TRUE(h.IsChecked(IDC_NORMAL));
+    h.PressAlt('p');
+    EXPECT_TRUE(h.IsChecked(IDC_ENHPER));
+    EXPECT_EQ(h.Page().m_bEnhPer, 1);
+    h.PressAlt('r');
+    EXPECT_EQ(h.FocusedControl(), IDC_REFRESH_SLIDER);
+
+    h.PressKey(VK_RIGHT);
+    EXPECT_EQ(h.SliderPos(), 1);
+    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
+    h.PressKey(VK_HOME);
+    EXPECT_EQ(h.SliderPos(), 0);
+    EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST)) << "back on the rate in force";
+    h.PressKey(VK_END);
+    EXPECT_EQ(h.SliderPos(), 4);
+    EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
+
+    // Tab from Yes (the focus once the dialog is up) to No, and the space bar there.
+    const auto tabThenSpace = [](HWND hDlg) {
+        ::PostMessageA(hDlg, WM_KEYDOWN, VK_TAB, 1);
+        ::PostMessageA(::GetDlgItem(hDlg, IDCANCEL), WM_KEYDOWN, VK_SPACE, 1);
+        ::PostMessageA(::GetDlgItem(hDlg, IDCANCEL), WM_KEYUP, VK_SPACE, 0xC0000001);
+    };
+    const std::pair<const char*, DialogDriver::Action> answers[] = {
+        { "Enter", DialogDriver::PressKey(VK_RETURN) },
+        { "Esc", DialogDriver::PressKey(VK_ESCAPE) },
+        { "No", tabThenSpace },
+        { "time-out", DialogDriver::PostTimer(1) },
+    };
+    for (const auto& [name, answer] : answers) {
+        SCOPED_TRACE(name);
+        const bool kept = &answer == &answers[0].second;
+        h.user->Answer(IDOK);
+        if (!kept) h.user->Answer(IDOK);  // the notice
+        driver->Then(answer);
+        if (kept) {
+            h.PressAlt('r');  // from the slider, the next "&R" is the button's
+        } else {
+            h.PressKey(VK_HOME);  // 60 Hz, while 85 Hz is in force
+            h.PressKey(VK_TAB);
+            ASSERT_EQ(h.FocusedControl(), IDC_REFRESH_TEST);
+            h.PressKey(VK_SPACE);
+        }
+        EXPECT_EQ(h.user->Unanswered(), 0u);
+        EXPECT_EQ(h.Page().m_currentMode.refreshRate, 85);
+        EXPECT_EQ(h.SliderPos(), 4);
+        EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST));
+        EXPECT_EQ(h.FocusedControl(), IDC_REFRESH_SLIDER) << "the focus left the disabled button for the slider";
+    }
+    h.PressKey(VK_LEFT);
+    EXPECT_EQ(h.SliderPos(), 3) << "the keys still reach the page";
 }
 
 }  // namespace

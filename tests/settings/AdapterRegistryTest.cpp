@@ -1,24 +1,16 @@
 #include "AdapterRegistryTest.h"
 #include "AdapterRegistry.h"
 
-namespace {
-
-const char kClassKey[] = "System\\CurrentControlSet\\Services\\Class\\";
-
-}  // namespace
-
 void AdapterRegistryTest::SetUp() {
     DeleteRegistryTree(HKEY_LOCAL_MACHINE, EnumKey());
-    DeleteRegistryTree(HKEY_LOCAL_MACHINE, std::string(kClassKey) + kDriverClass);
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, AdapterRegistry::DriverKeyOf(kDriverClass));
     for (const std::string& name : RegistrySubkeys(HKEY_DYN_DATA, kDeviceList))
-        if (name.rfind(kNodePrefix, 0) == 0) DeleteRegistryTree(HKEY_DYN_DATA, std::string(kDeviceList) + "\\" + name);
+        if (name.rfind(kNodePrefix, 0) == 0) DeleteRegistryTree(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf(name));
     const std::vector<std::string> others = RegistrySubkeys(HKEY_DYN_DATA, kDeviceList);
     ASSERT_TRUE(others.empty()) << "device node " << others.front() << " listed by someone else";
 }
 
-std::string AdapterRegistryTest::NodeKey(const std::string& name) {
-    return std::string(kDeviceList) + "\\" + kNodePrefix + name;
-}
+std::string AdapterRegistryTest::NodeKey(const std::string& name) { return AdapterRegistry::NodeKeyOf(kNodePrefix + name); }
 
 void AdapterRegistryTest::SeedDevice(const std::string& name, const std::string& hardwareKey) {
     seed.Text(HKEY_DYN_DATA, NodeKey(name), "HardWareKey", hardwareKey);
@@ -38,8 +30,6 @@ void AdapterRegistryTest::SeedValue(const char* name, const std::string& text) {
     seed.Text(HKEY_LOCAL_MACHINE, DefaultKey(), name, text);
 }
 
-std::string AdapterRegistryTest::EnumKey(const std::string& hardwareKey) { return "Enum\\" + hardwareKey; }
+std::string AdapterRegistryTest::EnumKey(const std::string& hardwareKey) { return AdapterRegistry::EnumKeyOf(hardwareKey); }
 
-std::string AdapterRegistryTest::DefaultKey(const std::string& driver) {
-    return kClassKey + driver + "\\DEFAULT";
-}
+std::string AdapterRegistryTest::DefaultKey(const std::string& driver) { return AdapterRegistry::ValuesKeyOf(driver); }

@@ -1,5 +1,6 @@
 #include "RegistrySeed.h"
 #include <gtest/gtest.h>
+#include "AdapterRegistry.h"
 
 RegistrySeed::~RegistrySeed() {
     for (auto it = m_created.rbegin(); it != m_created.rend(); ++it)
@@ -29,12 +30,7 @@ void RegistrySeed::Bytes(HKEY root, const std::string& path, const char* name, c
 
 void RegistrySeed::Set(HKEY root, const std::string& path, const char* name, DWORD type, const std::string& data) {
     Key(root, path);
-    HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS) << path;
-    EXPECT_EQ(RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                             static_cast<DWORD>(data.size())),
-              ERROR_SUCCESS) << path << " " << name;
-    RegCloseKey(key);
+    EXPECT_TRUE(WriteRegistryValue(root, path, name, type, data)) << path << " " << name;
 }
 
 RegistryValue ReadRegistryValue(HKEY root, const std::string& path, const char* name) {
