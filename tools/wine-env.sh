@@ -14,6 +14,15 @@ tavrolin_wine_env() {
   # space is slow under qemu). The 16 MiB hold qemu's stack, which at exactly 2 GiB would take
   # the page Wine needs just below 2 GiB. Natively the variable means nothing.
   export QEMU_RESERVED_VA="${QEMU_RESERVED_VA:-0x81000000}"
+  # What runs an INF section. Windows 95 runs "RunDll setupx.dll,InstallHinfSection": 16-bit
+  # code, which Wine under qemu-i386 runs only now and then (it crashes at random). Wine's setupx
+  # hands the line unchanged to setupapi's InstallHinfSection, so there the INF goes to that same
+  # engine through the 32-bit rundll32. The tests read this too.
+  if grep -qs '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386; then
+    export TAVROLIN_INF_RUNNER="rundll32.exe setupapi.dll"
+  else
+    export TAVROLIN_INF_RUNNER="rundll.exe setupx.dll"
+  fi
 }
 
 # Gives Wine a display: the caller's DISPLAY, else an Xvfb shared by everything using PREFIX.
@@ -74,7 +83,8 @@ tavrolin_wine_ready() {
         exit 1
       fi
       # No window manager here: unmanaged windows avoid Wine's wait on every hide; classic
-      # colours as on Windows 95; no crash dialog in a test run.
+      # colours as on Windows 95; no crash dialog and no debugger: a program that crashes ends
+      # at once (under qemu-i386 the debugger Wine starts can hang for good).
       cat > "$state/setup.reg" <<'REG'
 REGEDIT4
 
@@ -87,6 +97,9 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"=""
 REG
       wine regedit /S "$(winepath -w "$state/setup.reg" 2>/dev/null 9>&-)" 9>&- >/dev/null 2>&1
       touch "$state/ready"
@@ -105,12 +118,13 @@ tavrolin_wine_stop() {
   fi
 }
 
-# Runs an INF section the way Windows 95 does for right-click Install: setupx through rundll,
+# Runs an INF section the way Windows 95 does for right-click Install (see TAVROLIN_INF_RUNNER),
 # 132 taking the files from the INF's folder. setupx reads the rest of the line as the path,
 # unquoted, so its words are passed as they are.
 tavrolin_inf_section() {
-  local inf
+  local inf runner
   inf=$(winepath -w "$2" 2>/dev/null)
+  read -r -a runner <<< "$TAVROLIN_INF_RUNNER"
   # shellcheck disable=SC2086
-  wine rundll.exe setupx.dll,InstallHinfSection "$1" 132 $inf >/dev/null 2>&1
+  wine "${runner[0]}" "${runner[1]},InstallHinfSection" "$1" 132 $inf >/dev/null 2>&1
 }
