@@ -72,13 +72,11 @@ int RunSetupCommand(const std::string& command, DWORD timeoutMs) {
     // Where Wine cannot run the 16-bit setupx (under qemu-i386), the environment names the 32-bit
     // runner of the engine Wine's setupx hands its line to.
     const std::string setupx = "RunDll setupx.dll,";
-    char runner[64] = {};
+    char runner[64];
     const DWORD length = ::GetEnvironmentVariableA("TAVROLIN_INF_RUNNER", runner, sizeof runner);
-    if (length == 0 || length >= sizeof runner ||
-        ::CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, command.c_str(), static_cast<int>(setupx.size()),
-                         setupx.c_str(), static_cast<int>(setupx.size())) != CSTR_EQUAL)
-        return RunProgram(command, nullptr, timeoutMs);
-    return RunProgram(std::string(runner) + "," + command.substr(setupx.size()), nullptr, timeoutMs);
+    const bool exchange = length > 0 && length < sizeof runner &&
+                          !::lstrcmpiA(command.substr(0, setupx.size()).c_str(), setupx.c_str());
+    return RunProgram(exchange ? runner + ("," + command.substr(setupx.size())) : command, nullptr, timeoutMs);
 }
 
 bool RunInfSection(const std::string& section, const std::string& infPath, DWORD timeoutMs) {
