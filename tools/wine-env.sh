@@ -14,15 +14,6 @@ tavrolin_wine_env() {
   # space is slow under qemu). The 16 MiB hold qemu's stack, which at exactly 2 GiB would take
   # the page Wine needs just below 2 GiB. Natively the variable means nothing.
   export QEMU_RESERVED_VA="${QEMU_RESERVED_VA:-0x81000000}"
-  # What runs an INF section. Windows 95 runs "RunDll setupx.dll,InstallHinfSection": 16-bit
-  # code, which Wine under qemu-i386 runs only now and then (it crashes at random). Wine's setupx
-  # hands the line unchanged to setupapi's InstallHinfSection, so there the INF goes to that same
-  # engine through the 32-bit rundll32. The tests read this too.
-  if grep -qs '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386; then
-    export TAVROLIN_INF_RUNNER="rundll32.exe setupapi.dll"
-  else
-    export TAVROLIN_INF_RUNNER="rundll.exe setupx.dll"
-  fi
 }
 
 # Gives Wine a display: the caller's DISPLAY, else an Xvfb shared by everything using PREFIX.
@@ -118,13 +109,15 @@ tavrolin_wine_stop() {
   fi
 }
 
-# Runs an INF section the way Windows 95 does for right-click Install (see TAVROLIN_INF_RUNNER),
-# 132 taking the files from the INF's folder. setupx reads the rest of the line as the path,
-# unquoted, so its words are passed as they are.
+# Runs an INF section the way Windows 95 does for right-click Install, 132 taking the files from
+# the INF's folder. Windows 95 runs "RunDll setupx.dll,InstallHinfSection"; Wine's 16-bit rundll
+# only starts rundll32 with that line cut to 127 characters and does not wait for it, and Wine's
+# setupx hands the line unchanged to setupapi. So the line goes straight to that same engine
+# through rundll32, which returns when the section is done. The tests do the same.
+# setupapi reads the rest of the line as the path, unquoted, so its words are passed as they are.
 tavrolin_inf_section() {
-  local inf runner
+  local inf
   inf=$(winepath -w "$2" 2>/dev/null)
-  read -r -a runner <<< "$TAVROLIN_INF_RUNNER"
   # shellcheck disable=SC2086
-  wine "${runner[0]}" "${runner[1]},InstallHinfSection" "$1" 132 $inf >/dev/null 2>&1
+  wine rundll32.exe setupapi.dll,InstallHinfSection "$1" 132 $inf >/dev/null 2>&1
 }

@@ -69,14 +69,12 @@ int RunProgram(const std::string& commandLine, std::string* output, DWORD timeou
 }
 
 int RunSetupCommand(const std::string& command, DWORD timeoutMs) {
-    // Where Wine cannot run the 16-bit setupx (under qemu-i386), the environment names the 32-bit
-    // runner of the engine Wine's setupx hands its line to.
+    // Wine's 16-bit rundll only starts rundll32 with the line cut to 127 characters and returns
+    // at once, and its setupx hands the line to setupapi: the same engine, run here to its end.
     const std::string setupx = "RunDll setupx.dll,";
-    char runner[64];
-    const DWORD length = ::GetEnvironmentVariableA("TAVROLIN_INF_RUNNER", runner, sizeof runner);
-    const bool exchange = length > 0 && length < sizeof runner &&
-                          !::lstrcmpiA(command.substr(0, setupx.size()).c_str(), setupx.c_str());
-    return RunProgram(exchange ? runner + ("," + command.substr(setupx.size())) : command, nullptr, timeoutMs);
+    if (::lstrcmpiA(command.substr(0, setupx.size()).c_str(), setupx.c_str()))
+        return RunProgram(command, nullptr, timeoutMs);
+    return RunProgram("rundll32.exe setupapi.dll," + command.substr(setupx.size()), nullptr, timeoutMs);
 }
 
 bool RunInfSection(const std::string& section, const std::string& infPath, DWORD timeoutMs) {

@@ -1,6 +1,7 @@
 // Installing as a Windows 95 user does, on a Windows that has never seen the product: the
-// release zip unpacked into a folder, its INF installed through setupx, the page shown by the
-// Display Properties, and the product removed again through its Add/Remove Programs entry.
+// release zip unpacked into a folder, its INF installed as right-click Install does, the page
+// shown by the Display Properties, and the product removed again through its Add/Remove Programs
+// entry.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <fstream>
