@@ -7,8 +7,10 @@
 tavrolin_wine_env() {
   export WINEPREFIX="$1" WINEARCH=win32
   export WINEDEBUG="${WINEDEBUG:--all}"
-  # No Mono/Gecko installers: nothing here needs them and they would try the network.
-  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+  # No Mono/Gecko installers: nothing here needs them and they would try the network. No
+  # debugger for a program that crashes: it ends at once (under qemu-i386 the debugger can hang
+  # for good, even during the prefix's first boot).
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winedbg.exe=d}"
   # Where Wine runs under qemu-i386, a guest address space of 2 GiB and 16 MiB instead of 4 GiB
   # makes each Wine process start ten to twenty times faster (Wine's search for free address
   # space is slow under qemu). The 16 MiB hold qemu's stack, which at exactly 2 GiB would take
@@ -63,19 +65,10 @@ tavrolin_wine_ready() {
       started=1
     fi
     if [ -f "$state/ready" ]; then
-      if [ $started = 1 ]; then wineboot 9>&- >/dev/null 2>&1; fi
+      if [ $started = 1 ]; then timeout 300 wineboot 9>&- >/dev/null 2>&1 || true; fi
     else
-      # A prefix is ready only once it has booted: a half-made one would fail every test.
-      # (Under qemu a helper process of wineboot may crash and spoil its exit code, so the
-      # prefix itself is what is checked.)
-      wineboot -i 9>&- >/dev/null 2>&1 || true
-      if [ ! -f "$prefix/drive_c/windows/system32/kernel32.dll" ]; then
-        echo "wineboot could not make the prefix $prefix" >&2
-        exit 1
-      fi
       # No window manager here: unmanaged windows avoid Wine's wait on every hide; classic
-      # colours as on Windows 95; no crash dialog and no debugger: a program that crashes ends
-      # at once (under qemu-i386 the debugger Wine starts can hang for good).
+      # colours as on Windows 95.
       cat > "$state/setup.reg" <<'REG'
 REGEDIT4
 
@@ -85,15 +78,26 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\ThemeManager]
 "ThemeActive"="0"
-
-[HKEY_CURRENT_USER\Software\Wine\WineDbg]
-"ShowCrashDialog"=dword:00000000
-
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
-"Debugger"=""
 REG
-      wine regedit /S "$(winepath -w "$state/setup.reg" 2>/dev/null 9>&-)" 9>&- >/dev/null 2>&1
-      touch "$state/ready"
+      # A prefix is ready only once it has booted and taken those settings: a half-made one would
+      # fail every test. Under qemu-i386 a Wine program now and then crashes or hangs for good, so
+      # each try is bounded and a failed one starts again from nothing. (A crashed helper of
+      # wineboot may spoil its exit code, so the prefix itself is what is checked.)
+      local try booted
+      for try in 1 2 3; do
+        booted=0
+        timeout 600 wineboot -i 9>&- >/dev/null 2>&1 || booted=$?
+        if [ "$booted" != 124 ] && [ -f "$prefix/drive_c/windows/system32/kernel32.dll" ] &&
+           timeout 300 wine regedit /S "Z:${state//\//\\}\\setup.reg" 9>&- >/dev/null 2>&1; then
+          touch "$state/ready"
+          break
+        fi
+        echo "booting the Wine prefix $prefix failed (try $try of 3)" >&2
+        wineserver -k 9>&- >/dev/null 2>&1 || true
+        rm -rf "$prefix"
+        wineserver -p 9>&- >/dev/null 2>&1 || true
+      done
+      [ -f "$state/ready" ] || { echo "wineboot could not make the prefix $prefix" >&2; exit 1; }
     fi
   ) 9>"$state/lock" || return 1
   export DISPLAY="$(cat "$state/display")"
