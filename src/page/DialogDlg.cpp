@@ -3,7 +3,7 @@
 #include "driver/DriverEscape.h"
 #include "framework/WinApp.h"
 #include "page/RateList.h"
-#include "page/ResourceText.h"
+#include "framework/ResourceText.h"
 #include "res/resource.h"
 #include "settings/AdapterSettings.h"
 #include "settings/SavedValue.h"

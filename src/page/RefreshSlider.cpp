@@ -1,6 +1,8 @@
 #include "RefreshSlider.h"
 #include <climits>
 #include "framework/FormatText.h"
+#include "framework/ResourceText.h"
+#include "res/resource.h"
 #include "DrawBevel.h"
 
 namespace {
@@ -93,9 +95,10 @@ void CRefreshSlider::DrawRateLabels(HDC hdc, const RECT& rcClient, const RECT& r
     }
     if (bHighest) ::TextOutA(hdc, highest.x, y, highest.szText, highest.nLength);
 
+    const CResourceText hz(IDS_HZ);
     SIZE sizeHz = {};
-    ::GetTextExtentPoint32A(hdc, "Hz", 2, &sizeHz);
-    ::TextOutA(hdc, (rcClient.right - 1 - sizeHz.cx) / 2, y + sizeHz.cy, "Hz", 2);
+    ::GetTextExtentPoint32A(hdc, hz, hz.GetLength(), &sizeHz);
+    ::TextOutA(hdc, (rcClient.right - 1 - sizeHz.cx) / 2, y + sizeHz.cy, hz, hz.GetLength());
 }
 
 void CRefreshSlider::DrawSingleRatePanel(HDC hdc, const RECT& rcClient, int x, int y, int nLineHeight) const {
@@ -104,8 +107,8 @@ void CRefreshSlider::DrawSingleRatePanel(HDC hdc, const RECT& rcClient, int x, i
 
     // With no rate at all there is no default to name: the panel stays blank.
     if (m_values.GetCount() < 1) return;
-    char szText[96];
-    FormatText(szText, sizeof szText, "%d Hz is default. Manual adjustment disallowed.", m_values[0]);
+    char szText[256];
+    FormatText(szText, sizeof szText, CResourceText(IDS_SINGLE_RATE), m_values[0]);
     RECT rcText = { x, y - nLineHeight, rcPanel.right, rcPanel.bottom };
     ::DrawTextA(hdc, szText, -1, &rcText, DT_WORDBREAK);
 }

@@ -3,7 +3,7 @@
 #include "DialogDlg.h"
 #include "driver/DriverEscape.h"
 #include "page/ConfirmRateDlg.h"
-#include "page/ResourceText.h"
+#include "framework/ResourceText.h"
 #include "res/resource.h"
 #include "settings/AdapterSettings.h"
 

@@ -15,6 +15,17 @@
 #define IDS_RESTART             2
 #define IDS_REFRESH_WARNING     3
 #define IDS_REFRESH_RESTORED    4
+#define IDS_HZ                  5
+#define IDS_SINGLE_RATE         6
+// What a display-mode change came to, and the captions of those boxes
+#define IDS_MESSAGE             7
+#define IDS_CONFIRM             8
+#define IDS_MODE_RESTART        9
+#define IDS_MODE_FAILED         10
+#define IDS_MODE_BADMODE        11
+#define IDS_MODE_NOTUPDATED     12
+#define IDS_MODE_BADFLAGS       13
+#define IDS_MODE_UNHANDLED      14
 
 // Controls of the settings page
 #define IDC_REFRESH_SLIDER      1005

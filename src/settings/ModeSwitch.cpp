@@ -1,18 +1,20 @@
 // Switching the display mode, and telling the user what came of it.
 #include <cstring>
+#include "framework/ResourceText.h"
+#include "res/resource.h"
 #include "settings/AdapterSettings.h"
 #include "settings/MessageStream.h"
 
 namespace {
 
 // What the user is told when the change did not work, by ChangeDisplaySettingsA's result.
-const char* FailureText(LONG nResult) {
+UINT FailureText(LONG nResult) {
     switch (nResult) {
-    case DISP_CHANGE_FAILED: return "The display driver failed the specified graphics mode.";
-    case DISP_CHANGE_BADMODE: return "The graphics mode is not supported.";
-    case DISP_CHANGE_NOTUPDATED: return "Windows NT only: Unable to write settings to the registry.";
-    case DISP_CHANGE_BADFLAGS: return "An invalid set of flags was passed in.";
-    default: return "Unhandled return code.";
+    case DISP_CHANGE_FAILED: return IDS_MODE_FAILED;
+    case DISP_CHANGE_BADMODE: return IDS_MODE_BADMODE;
+    case DISP_CHANGE_NOTUPDATED: return IDS_MODE_NOTUPDATED;
+    case DISP_CHANGE_BADFLAGS: return IDS_MODE_BADFLAGS;
+    default: return IDS_MODE_UNHANDLED;
     }
 }
 
@@ -35,12 +37,12 @@ BOOL CAdapterSettings::SwitchMode(const DisplayMode* pNew, const DisplayMode* pO
 
     CMessageStream stream(nullptr);
     if (nResult == DISP_CHANGE_RESTART) {
-        stream << "The Windows must be restarted in order for the video mode to work.\n"
-               << "Do you want to restart Windows?";
-        if (ShowMessage(stream, "Confirm", MB_YESNO) == IDYES) ExitWindowsEx(EWX_REBOOT, 0);
+        // One text: the reason, a line break, the question.
+        stream << CResourceText(IDS_MODE_RESTART);
+        if (ShowMessage(stream, CResourceText(IDS_CONFIRM), MB_YESNO) == IDYES) ExitWindowsEx(EWX_REBOOT, 0);
     } else {
-        stream << FailureText(nResult);
-        ShowMessage(stream, "Message", MB_OK);
+        stream << CResourceText(FailureText(nResult));
+        ShowMessage(stream, CResourceText(IDS_MESSAGE), MB_OK);
     }
     return TRUE;
 }
