@@ -1,0 +1,41 @@
+// The page's resources in one language, read from a module the way the resource compiler wrote
+// them, and the texts each language must show.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+// Every language the module holds dialog template `id` in.
+std::vector<LANGID> ResourceLanguages(HMODULE module, UINT id);
+// String table entry `id` in one language; empty when that language has none.
+std::wstring ResourceString(HMODULE module, LANGID lang, UINT id);
+// Dialog template `id` in one language, exactly that language; nullptr when there is none.
+const DLGTEMPLATE* DialogTemplate(HMODULE module, LANGID lang, UINT id);
+
+// One control of a dialog template, as the template holds it.
+struct TemplateItem {
+    DWORD style;
+    RECT rect;  // dialog units: x, y, x + cx, y + cy
+    int id;
+    std::wstring windowClass;  // the predefined classes by name ("BUTTON", "STATIC")
+    std::wstring text;         // for an item given by resource number: "#number"
+};
+struct DialogLayout {
+    DWORD style;
+    SIZE size;
+    std::wstring caption;
+    std::vector<TemplateItem> items;
+};
+DialogLayout ReadTemplate(const DLGTEMPLATE* pTemplate);
+
+// What a user sees on the page and in its boxes, in one language.
+struct PageTexts {
+    std::vector<std::wstring> page;     // the page's controls in order (the trackbar's and logo's included)
+    std::vector<std::wstring> confirm;  // the confirmation dialog: caption, then its controls' texts
+    std::vector<std::wstring> strings;  // string table entries 1, 2, ... 14
+};
+extern const PageTexts kEnglishTexts;
+extern const PageTexts kGermanTexts;
+extern const PageTexts kFrenchTexts;
+// Text in the process's ANSI code page, as the page's A-functions pass it, made wide.
+std::wstring FromAnsi(const std::string& text);

@@ -1,0 +1,343 @@
+// The page and the confirmation dialog in every language the DLL holds: at 96 and at 120 dpi each
+// text fits its control and no two controls overlap; a translation keeps the English page's
+// controls and size and gives each of them its own mnemonic; and the English resources hold the
+// page's own texts, to the letter.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cwctype>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+#include "ChildProcess.h"
+#include "GdiTextRecorder.h"
+#include "LanguageResources.h"
+#include "MessagePump.h"
+#include "page/RateList.h"
+#include "page/RefreshSlider.h"
+#include "res/resource.h"
+
+namespace {
+
+const LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+const int kStrings = IDS_MODE_UNHANDLED;
+const char kDpiVariable[] = "TAVROLIN_LAYOUT_DPI";
+
+// The shipped DLL's resources, as data.
+class ShippedResources {
+public:
+    ShippedResources()
+        : m_module(::LoadLibraryExA((ProgramFolder() + "\\tavrolin.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    ~ShippedResources() { ::FreeLibrary(m_module); }
+    HMODULE Module() const { return m_module; }
+
+private:
+    HMODULE m_module;
+};
+
+std::string Name(LANGID lang) {
+    char name[16];
+    std::snprintf(name, sizeof name, "0x%04X", lang);
+    return name;
+}
+
+int ScreenDpi() {
+    HDC hdc = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(hdc, LOGPIXELSY);
+    ::ReleaseDC(nullptr, hdc);
+    return dpi;
+}
+
+// The user's font size (dots per inch) for the programs started while it exists; the one before
+// comes back after.
+class FontSize {
+public:
+    explicit FontSize(DWORD dpi) {
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                          nullptr, &m_hKey, nullptr);
+        DWORD size = sizeof m_previous;
+        m_hadOne = ::RegQueryValueExA(m_hKey, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&m_previous), &size) ==
+                   ERROR_SUCCESS;
+        ::RegSetValueExA(m_hKey, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    }
+    ~FontSize() {
+        if (m_hadOne) ::RegSetValueExA(m_hKey, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&m_previous), sizeof m_previous);
+        else ::RegDeleteValueA(m_hKey, "LogPixels");
+        ::RegCloseKey(m_hKey);
+    }
+
+private:
+    HKEY m_hKey = nullptr;
+    DWORD m_previous = 0;
+    bool m_hadOne = false;
+};
+
+INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+// A dialog made from one language's template, inside a top-level window when it is a child.
+class LiveDialog {
+public:
+    explicit LiveDialog(const DLGTEMPLATE* pTemplate) {
+        if (pTemplate->style & WS_CHILD)
+            m_hHost = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 640, 560, nullptr, nullptr, nullptr, nullptr);
+        m_hDialog = ::CreateDialogIndirectParamW(::GetModuleHandleA(nullptr), pTemplate, m_hHost, &QuietDialogProc, 0);
+        ::ShowWindow(m_hDialog, SW_SHOW);
+        PumpPending();
+    }
+    ~LiveDialog() {
+        ::DestroyWindow(m_hDialog);
+        if (m_hHost) ::DestroyWindow(m_hHost);
+        PumpPending();
+    }
+    HWND Window() const { return m_hDialog; }
+
+private:
+    HWND m_hHost = nullptr;
+    HWND m_hDialog = nullptr;
+};
+
+struct Control {
+    HWND hWnd;
+    RECT rect;  // in the dialog's client area
+    std::wstring windowClass, text;
+    DWORD style;
+    bool IsGroupBox() const { return windowClass == L"Button" && (style & BS_TYPEMASK) == BS_GROUPBOX; }
+};
+
+std::vector<Control> Controls(HWND hDlg) {
+    std::vector<Control> controls;
+    for (HWND hWnd = ::GetWindow(hDlg, GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        Control c{ hWnd, {}, std::wstring(64, L'\0'), std::wstring(512, L'\0'),
+                   static_cast<DWORD>(::GetWindowLongA(hWnd, GWL_STYLE)) };
+        c.windowClass.resize(::GetClassNameW(hWnd, &c.windowClass[0], 64));
+        c.text.resize(::GetWindowTextW(hWnd, &c.text[0], 512));
+        ::GetWindowRect(hWnd, &c.rect);
+        ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&c.rect), 2);
+        controls.push_back(c);
+    }
+    return controls;
+}
+
+// Room a control leaves its text, in pixels, and whether it wraps the text there.
+struct TextRoom {
+    SIZE size;
+    bool wraps;
+    UINT align;
+};
+
+TextRoom RoomFor(const Control& c, int dpi) {
+    const SIZE size{ c.rect.right - c.rect.left, c.rect.bottom - c.rect.top };
+    const int margin = ::MulDiv(4, dpi, 96);
+    if (c.windowClass == L"Static")
+        return { size, true, (c.style & SS_TYPEMASK) == SS_CENTER ? UINT(DT_CENTER) : UINT(DT_LEFT) };
+    switch (c.style & BS_TYPEMASK) {
+    case BS_GROUPBOX: return { { size.cx - 2 * ::MulDiv(7, dpi, 96), size.cy }, false, DT_LEFT };
+    case BS_AUTORADIOBUTTON:
+    case BS_AUTOCHECKBOX: return { { size.cx - ::GetSystemMetrics(SM_CXMENUCHECK) - margin, size.cy }, false, DT_LEFT };
+    default: return { { size.cx - 2 * margin, size.cy - 2 * margin }, false, DT_CENTER };
+    }
+}
+
+// Every text measured with the dialog's own font, wrapped where its control wraps; every control
+// inside the dialog, and none over another (a group box holds its buttons).
+void ExpectEveryTextFits(HWND hDlg, const std::string& where) {
+    const int dpi = ScreenDpi();
+    RECT client;
+    ::GetClientRect(hDlg, &client);
+    const std::vector<Control> controls = Controls(hDlg);
+    HDC hdc = ::GetDC(hDlg);
+    HGDIOBJ hOld = ::SelectObject(hdc, reinterpret_cast<HFONT>(::SendMessageA(hDlg, WM_GETFONT, 0, 0)));
+    for (const Control& c : controls) {
+        SCOPED_TRACE(testing::Message() << where << ", control " << ::GetDlgCtrlID(c.hWnd));
+        RECT inside;
+        ::IntersectRect(&inside, &c.rect, &client);
+        EXPECT_TRUE(::EqualRect(&inside, &c.rect)) << "within the dialog";
+        const bool textual = c.windowClass == L"Button" || (c.windowClass == L"Static" && (c.style & SS_TYPEMASK) != SS_ICON);
+        if (!textual || c.text.empty()) continue;
+        const TextRoom room = RoomFor(c, dpi);
+        RECT need = { 0, 0, room.size.cx, 0 };
+        ::DrawTextW(hdc, c.text.c_str(), -1, &need, DT_CALCRECT | room.align | (room.wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        EXPECT_LE(need.right, room.size.cx) << "wide enough for the text";
+        EXPECT_LE(need.bottom, room.size.cy) << "high enough for the text";
+    }
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(hDlg, hdc);
+    for (size_t i = 0; i < controls.size(); ++i)
+        for (size_t j = i + 1; j < controls.size(); ++j) {
+            const Control &a = controls[i], &b = controls[j];
+            RECT both, unionRect;
+            if (!::IntersectRect(&both, &a.rect, &b.rect)) continue;
+            ::UnionRect(&unionRect, &a.rect, &b.rect);
+            const bool held = (a.IsGroupBox() && ::EqualRect(&unionRect, &a.rect)) ||
+                              (b.IsGroupBox() && ::EqualRect(&unionRect, &b.rect));
+            EXPECT_TRUE(held) << where << ": controls " << ::GetDlgCtrlID(a.hWnd) << " and " << ::GetDlgCtrlID(b.hWnd)
+                              << " overlap";
+        }
+}
+
+// The single-rate sentence where the slider paints it on the page made from this template.
+void ExpectSingleRateSentenceFits(HWND hPage, const std::wstring& format, const std::string& where) {
+    CRefreshSlider slider(IDC_RATE_LABEL);
+    ASSERT_TRUE(slider.SubclassWindow(::GetDlgItem(hPage, IDC_REFRESH_SLIDER)));
+    CRateList rates;
+    rates.Append(100);  // three digits, the widest a rate is
+    slider.SetList(rates);
+    GdiTextRecorder recorder;
+    ::RedrawWindow(slider.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpPending();
+    ASSERT_EQ(recorder.drawTexts.size(), 1u) << where;
+    const RECT panel = recorder.drawTexts[0].rect;
+    std::wstring sentence = format;
+    sentence.replace(sentence.find(L"%d"), 2, L"100");
+    HDC hdc = ::GetDC(slider.m_hWnd);
+    HGDIOBJ hOld = ::SelectObject(hdc, reinterpret_cast<HFONT>(::SendMessageA(hPage, WM_GETFONT, 0, 0)));
+    RECT need = { 0, 0, panel.right - panel.left, 0 };
+    ::DrawTextW(hdc, sentence.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK);
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(slider.m_hWnd, hdc);
+    EXPECT_LE(need.right, panel.right - panel.left) << where << ": the single-rate sentence";
+    EXPECT_LE(need.bottom, panel.bottom - panel.top) << where << ": the single-rate sentence";
+    slider.UnsubclassWindow();
+}
+
+// The letters marked with & in a dialog's texts, in order.
+std::wstring Mnemonics(const DialogLayout& layout) {
+    std::wstring letters;
+    for (const TemplateItem& item : layout.items)
+        for (size_t i = 0; i + 1 < item.text.size(); ++i) {
+            if (item.text[i] != L'&') continue;
+            if (item.text[i + 1] != L'&') letters += static_cast<wchar_t>(::towupper(item.text[i + 1]));
+            ++i;
+        }
+    return letters;
+}
+
+void ExpectSameControls(const DialogLayout& translated, const DialogLayout& english, const std::string& where) {
+    EXPECT_EQ(translated.style, english.style) << where;
+    ASSERT_EQ(translated.items.size(), english.items.size()) << where;
+    for (size_t i = 0; i < english.items.size(); ++i) {
+        EXPECT_EQ(translated.items[i].id, english.items[i].id) << where << ", control " << i;
+        EXPECT_EQ(translated.items[i].windowClass, english.items[i].windowClass) << where << ", control " << i;
+        EXPECT_EQ(translated.items[i].style, english.items[i].style) << where << ", control " << i;
+    }
+}
+
+TEST(Translations, EveryLanguageFitsItsDialogsAt96And120Dpi) {
+    char wanted[8] = "";
+    const bool child = ::GetEnvironmentVariableA(kDpiVariable, wanted, sizeof wanted) > 0;
+    ASSERT_EQ(ScreenDpi(), child ? std::atoi(wanted) : 96) << "the prefix's font size";
+    ::InitCommonControls();
+    ShippedResources dll;
+    ASSERT_NE(dll.Module(), nullptr);
+    const std::vector<LANGID> langs = ResourceLanguages(dll.Module(), IDD_SETTINGS_PAGE);
+    // English, German, Spanish (both sorts), French, Italian, Dutch, Brazilian Portuguese, Swedish.
+    EXPECT_EQ(langs, (std::vector<LANGID>{ 0x0407, 0x0409, 0x040A, 0x040C, 0x0410, 0x0413, 0x0416, 0x041D, 0x0C0A }));
+    const DialogLayout englishPage = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_SETTINGS_PAGE));
+    const DialogLayout englishConfirm = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_CONFIRM_RATE));
+    for (LANGID lang : langs) {
+        const std::string where = Name(lang) + " at " + std::to_string(ScreenDpi()) + " dpi";
+        SCOPED_TRACE(where);
+        const DLGTEMPLATE* pPage = DialogTemplate(dll.Module(), lang, IDD_SETTINGS_PAGE);
+        const DLGTEMPLATE* pConfirm = DialogTemplate(dll.Module(), lang, IDD_CONFIRM_RATE);
+        ASSERT_TRUE(pPage && pConfirm);
+        const DialogLayout page = ReadTemplate(pPage), confirm = ReadTemplate(pConfirm);
+        ExpectSameControls(page, englishPage, where + ", page");
+        ExpectSameControls(confirm, englishConfirm, where + ", confirmation");
+        EXPECT_EQ(page.size.cx, englishPage.size.cx) << "the page keeps its size";
+        EXPECT_EQ(page.size.cy, englishPage.size.cy) << "the page keeps its size";
+        EXPECT_EQ(page.caption, L"Tavrolin") << "the product's name is not translated";
+        if (lang != kEnglish) {
+            for (const DialogLayout* layout : { &page, &confirm }) {
+                const std::wstring letters = Mnemonics(*layout);
+                EXPECT_EQ(std::set<wchar_t>(letters.begin(), letters.end()).size(), letters.size())
+                    << "mnemonics given twice: " << std::string(letters.begin(), letters.end());
+            }
+        }
+        for (UINT id = 1; id <= kStrings; ++id) EXPECT_FALSE(ResourceString(dll.Module(), lang, id).empty()) << "string " << id;
+        // The slider formats the sentence with one number and nothing else.
+        const std::wstring format = ResourceString(dll.Module(), lang, IDS_SINGLE_RATE);
+        ASSERT_EQ(format.find(L'%'), format.find(L"%d"));
+        ASSERT_NE(format.find(L"%d"), std::wstring::npos);
+        ASSERT_EQ(format.find(L'%', format.find(L"%d") + 1), std::wstring::npos);
+
+        LiveDialog livePage(pPage), liveConfirm(pConfirm);
+        ExpectEveryTextFits(livePage.Window(), where + ", page");
+        ExpectEveryTextFits(liveConfirm.Window(), where + ", confirmation");
+        ExpectSingleRateSentenceFits(livePage.Window(), format, where);
+    }
+    if (child) return;
+
+    // Once more at 120 dpi, in a program of its own: Wine takes the font size as a program starts.
+    const FontSize larger(120);
+    ::SetEnvironmentVariableA(kDpiVariable, "120");
+    char self[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string output;
+    const int rc = RunProgram(std::string("\"") + self + "\" --gtest_brief=1 --gtest_filter=" + test->test_suite_name() +
+                              "." + test->name(), &output, 180000);
+    ::SetEnvironmentVariableA(kDpiVariable, nullptr);
+    EXPECT_EQ(rc, 0) << "at 120 dpi:\n" << output;
+}
+
+TEST(Translations, EnglishHoldsThePagesOwnTexts) {
+    ShippedResources dll;
+    ASSERT_NE(dll.Module(), nullptr);
+    const DialogLayout page = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_SETTINGS_PAGE));
+    const DialogLayout confirm = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_CONFIRM_RATE));
+    EXPECT_EQ(page.caption, L"Tavrolin");
+    std::vector<std::wstring> texts;
+    for (const TemplateItem& item : page.items) texts.push_back(item.text);
+    EXPECT_EQ(texts, kEnglishTexts.page);
+    texts = { confirm.caption };
+    for (const TemplateItem& item : confirm.items) texts.push_back(item.text);
+    EXPECT_EQ(texts, kEnglishTexts.confirm);
+    std::vector<std::wstring> strings;
+    for (UINT id = 1; id <= kStrings; ++id) strings.push_back(ResourceString(dll.Module(), kEnglish, id));
+    EXPECT_EQ(strings, kEnglishTexts.strings);
+
+    // The English page is laid out as it always was.
+    struct Place {
+        int id;
+        DWORD style;
+        RECT rect;
+    };
+    const Place pagePlaces[] = {
+        { -1, WS_CHILD | WS_VISIBLE | WS_GROUP | BS_GROUPBOX, { 11, 61, 112, 121 } },
+        { IDC_NORMAL, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, { 22, 79, 72, 89 } },
+        { IDC_FAST, WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, { 22, 97, 51, 107 } },
+        { IDC_ENHPER, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTOCHECKBOX, { 141, 96, 235, 105 } },
+        { -1, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, { 22, 149, 133, 157 } },
+        { IDC_REFRESH_SLIDER, WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_AUTOTICKS, { 17, 160, 137, 201 } },
+        { IDC_REFRESH_TEST, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_TABSTOP | BS_PUSHBUTTON, { 162, 172, 226, 189 } },
+        { IDC_LOGO, WS_CHILD | WS_VISIBLE | SS_LEFT, { 28, 7, 228, 47 } },
+    };
+    const Place confirmPlaces[] = {
+        { IDOK, 0x50010001, { 35, 49, 85, 63 } },
+        { IDCANCEL, 0x50010000, { 109, 49, 159, 63 } },
+        { -1, 0x50020001, { 37, 12, 183, 36 } },
+        { -1, 0x50000003, { 9, 15, 30, 35 } },
+    };
+    auto expectPlaces = [](const DialogLayout& layout, const Place* places, size_t count) {
+        ASSERT_EQ(layout.items.size(), count);
+        for (size_t i = 0; i < count; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(layout.items[i].id, places[i].id);
+            EXPECT_EQ(layout.items[i].style, places[i].style);
+            EXPECT_TRUE(::EqualRect(&layout.items[i].rect, &places[i].rect));
+        }
+    };
+    expectPlaces(page, pagePlaces, std::size(pagePlaces));
+    expectPlaces(confirm, confirmPlaces, std::size(confirmPlaces));
+    EXPECT_EQ(page.style, static_cast<DWORD>(WS_CHILD | WS_CAPTION | DS_SETFONT));
+    EXPECT_EQ(page.size.cx, 256);
+    EXPECT_EQ(page.size.cy, 225);
+    EXPECT_EQ(confirm.style, 0x80C800C0u);
+    EXPECT_EQ(confirm.size.cx, 195);
+    EXPECT_EQ(confirm.size.cy, 71);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// The page in the user's language, through the real sheet: CTest runs this program once in each
+// of a German, a French and a Polish locale (LC_ALL), and once as it comes. Wine takes the user's
+// language from the locale; the page has no setting of its own, and Polish, which it has no
+// translation for, gets English.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <string>
+#include <vector>
+#include "DialogDriver.h"
+#include "GdiTextRecorder.h"
+#include "LanguageResources.h"
+#include "MessagePump.h"
+#include "PageHarness.h"
+#include "res/resource.h"
+
+namespace {
+
+// The language the locale this program was started in stands for, and what the page must show.
+struct Locale {
+    std::string name;
+    LANGID userLanguage;
+    const PageTexts* texts;
+};
+
+Locale StartedIn() {
+    char name[64] = "";
+    if (!::GetEnvironmentVariableA("LC_ALL", name, sizeof name)) ::GetEnvironmentVariableA("LANG", name, sizeof name);
+    const std::string locale = name;
+    if (locale.rfind("de_DE", 0) == 0) return { locale, MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), &kGermanTexts };
+    if (locale.rfind("fr_FR", 0) == 0) return { locale, MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), &kFrenchTexts };
+    if (locale.rfind("pl_PL", 0) == 0) return { locale, MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT), &kEnglishTexts };
+    return { locale, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), &kEnglishTexts };
+}
+
+std::vector<std::wstring> WindowTexts(HWND hWnd, bool withCaption) {
+    std::vector<std::wstring> texts;
+    auto add = [&](HWND h) {
+        wchar_t text[512];
+        texts.push_back(std::wstring(text, ::GetWindowTextW(h, text, 512)));
+    };
+    if (withCaption) add(hWnd);
+    for (HWND child = ::GetWindow(hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) add(child);
+    return texts;
+}
+
+struct Box {
+    std::wstring text, caption;
+};
+
+Box Seen(const ScriptedUser::Box& box) { return { FromAnsi(box.text), FromAnsi(box.caption) }; }
+
+TEST(UsersLanguage, PageDialogsAndMessagesSpeakIt) {
+    const Locale locale = StartedIn();
+    SCOPED_TRACE(locale.name.empty() ? "no locale" : locale.name);
+    ASSERT_EQ(::GetUserDefaultUILanguage(), locale.userLanguage)
+        << "Wine did not take the locale's language: is the C library's locale there (tools/bootstrap)?";
+    const std::vector<std::wstring>& s = locale.texts->strings;
+    auto string = [&](UINT id) { return s[id - 1]; };
+
+    PageHarness h;
+    h.adapterRegistry.Seed();
+    h.adapter.currentRate = 60;
+    GdiTextRecorder recorder;
+    h.Open();
+    EXPECT_EQ(WindowTexts(h.PageWindow(), false), locale.texts->page);
+    bool hzDrawn = false;
+    for (const auto& call : recorder.textOuts) hzDrawn |= FromAnsi(call.text) == string(IDS_HZ);
+    EXPECT_TRUE(hzDrawn) << "the unit under the rates";
+
+    // A refresh test whose mode change asks for a restart, declined; the way back fails.
+    h.adapter.modeChangeResult = DISP_CHANGE_RESTART;
+    h.MoveSlider(3);
+    h.user->Answer(IDOK).Answer(IDNO).Answer(IDOK).Answer(IDOK);
+    std::vector<std::wstring> confirmation;
+    DialogDriver driver;
+    driver.Then([&](HWND hDlg) {
+        confirmation = WindowTexts(hDlg, true);
+        h.adapter.modeChangeResult = DISP_CHANGE_BADMODE;
+        DialogDriver::Click(IDCANCEL)(hDlg);
+    });
+    h.Click(IDC_REFRESH_TEST);
+    ASSERT_FALSE(confirmation.empty());
+    confirmation.back() = locale.texts->confirm.back();  // the icon control, which shows no text
+    EXPECT_EQ(confirmation, locale.texts->confirm);
+    ASSERT_EQ(h.user->boxes.size(), 4u);
+    const Box warning = Seen(h.user->boxes[0]), restart = Seen(h.user->boxes[1]), failed = Seen(h.user->boxes[2]),
+              restored = Seen(h.user->boxes[3]);
+    EXPECT_EQ(warning.text, string(IDS_REFRESH_WARNING));
+    EXPECT_EQ(warning.caption, string(IDS_CAPTION));
+    EXPECT_EQ(restart.text, string(IDS_MODE_RESTART));
+    EXPECT_EQ(restart.caption, string(IDS_CONFIRM));
+    EXPECT_EQ(failed.text, string(IDS_MODE_BADMODE));
+    EXPECT_EQ(failed.caption, string(IDS_MESSAGE));
+    EXPECT_EQ(restored.text, string(IDS_REFRESH_RESTORED));
+    EXPECT_EQ(restored.caption, string(IDS_CAPTION));
+
+    // Apply with a changed clock speed asks to restart the computer.
+    h.user->boxes.clear();
+    h.Click(IDC_FAST);
+    h.user->Answer(IDNO);
+    h.sheet->Press(IDOK);
+    ASSERT_EQ(h.user->boxes.size(), 1u);
+    EXPECT_EQ(Seen(h.user->boxes[0]).text, string(IDS_RESTART));
+    EXPECT_EQ(Seen(h.user->boxes[0]).caption, string(IDS_CAPTION));
+    h.Close();
+
+    // A driver with one rate: the slider says so.
+    h.adapter.rates = { 72 };
+    h.adapter.currentRate = 72;
+    recorder.drawTexts.clear();
+    h.Open();
+    std::wstring sentence = string(IDS_SINGLE_RATE);
+    sentence.replace(sentence.find(L"%d"), 2, L"72");
+    ASSERT_FALSE(recorder.drawTexts.empty());
+    EXPECT_EQ(FromAnsi(recorder.drawTexts.back().text), sentence);
+}
+
+}  // namespace
