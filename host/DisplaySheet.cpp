@@ -6,6 +6,16 @@
 const wchar_t DisplaySheet::kControlsFolderKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\Display";
 
+namespace {
+
+// One of the stand-in's texts, in the user's language.
+std::string HostText(UINT id) {
+    char text[128];
+    return std::string(text, ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof text));
+}
+
+}  // namespace
+
 DisplaySheet::~DisplaySheet() { Close(); }
 
 bool DisplaySheet::LoadHandlers() {
@@ -25,9 +35,10 @@ INT_PTR CALLBACK DisplaySheet::SettingsPageProc(HWND hWnd, UINT message, WPARAM,
     const int bits = ::GetDeviceCaps(hdc, BITSPIXEL) * ::GetDeviceCaps(hdc, PLANES);
     ::ReleaseDC(nullptr, hdc);
     char text[64];
-    std::snprintf(text, sizeof text, "%d by %d pixels", ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    std::snprintf(text, sizeof text, HostText(IDS_HOST_AREA).c_str(), ::GetSystemMetrics(SM_CXSCREEN),
+                  ::GetSystemMetrics(SM_CYSCREEN));
     ::SetDlgItemTextA(hWnd, IDC_HOST_AREA, text);
-    std::snprintf(text, sizeof text, bits >= 24 ? "True Color (%d bit)" : "%d bit", bits);
+    std::snprintf(text, sizeof text, HostText(bits >= 24 ? IDS_HOST_TRUE_COLOR : IDS_HOST_COLORS).c_str(), bits);
     ::SetDlgItemTextA(hWnd, IDC_HOST_COLORS, text);
     return TRUE;
 }
@@ -46,7 +57,8 @@ HWND DisplaySheet::Show(const char* startPage) {
     psh.dwSize = PROPSHEETHEADERA_V1_SIZE;
     psh.dwFlags = PSH_MODELESS;
     psh.hInstance = ::GetModuleHandleA(nullptr);
-    psh.pszCaption = "Display Properties";
+    const std::string caption = HostText(IDS_HOST_CAPTION);
+    psh.pszCaption = caption.c_str();
     psh.nPages = static_cast<UINT>(m_pages.size());
     psh.phpage = m_pages.data();
     m_hSheet = reinterpret_cast<HWND>(::PropertySheetA(&psh));
