@@ -34,6 +34,17 @@ BOOL CALLBACK KeepPage(HPROPSHEETPAGE hPage, LPARAM lParam) {
     return TRUE;
 }
 
+// Microseconds of one LoadLibrary and FreeLibrary of a DLL, back to back.
+double TimeLoadAndFree(const char* pszDll) {
+    Stopwatch watch;
+    watch.Start();
+    HMODULE module = ::LoadLibraryA(pszDll);
+    Require(module != nullptr, "a DLL could not be loaded (empty_module.dll is built with the tests)");
+    ::FreeLibrary(module);
+    watch.Stop();
+    return watch.Microseconds();
+}
+
 HPROPSHEETPAGE AddPage(IShellPropSheetExt* ext) {
     HPROPSHEETPAGE hPage = nullptr;
     ext->AddPages(&KeepPage, reinterpret_cast<LPARAM>(&hPage));
@@ -58,8 +69,10 @@ void TimeSheet(Stopwatch& watch, HPROPSHEETPAGE hPage, int nSliderMax) {
 }  // namespace
 
 LoadTimes TimeLoadAndAddPages(VirtualAdapter& adapter, int runs) {
-    std::vector<double> total, loader;
+    std::vector<double> total, loader, backToBack, empty;
     for (int i = -runs / 10; i < runs; ++i) {
+        const double emptyLoad = TimeLoadAndFree("empty_module.dll");
+        const double ownLoad = TimeLoadAndFree("tavrolin.dll");
         Stopwatch load, unload, rest;
         load.Start();
         HMODULE dll = LoadDll();
@@ -78,8 +91,10 @@ LoadTimes TimeLoadAndAddPages(VirtualAdapter& adapter, int runs) {
         if (i < 0) continue;  // warming up
         loader.push_back(load.Microseconds() + unload.Microseconds());
         total.push_back(loader.back() + rest.Microseconds());
+        backToBack.push_back(ownLoad);
+        empty.push_back(emptyLoad);
     }
-    return { Median(total), Median(loader) };
+    return { Median(total), Median(loader), Median(backToBack), Median(empty) };
 }
 
 double TimeFirstActivation(VirtualAdapter& adapter, int runs) {
@@ -93,14 +108,4 @@ double TimeFirstActivation(VirtualAdapter& adapter, int runs) {
     adapter.Unplug();
     ::FreeLibrary(dll);
     return median;
-}
-
-double TimeEmptyModuleLoad(int runs) {
-    return MedianOf(runs, [](Stopwatch& watch) {
-        watch.Start();
-        HMODULE module = ::LoadLibraryA("empty_module.dll");
-        Require(module != nullptr, "empty_module.dll could not be loaded (build it with the tests)");
-        ::FreeLibrary(module);
-        watch.Stop();
-    });
 }

@@ -1,4 +1,4 @@
-// The page and the confirmation dialog in every language the DLL holds: at 96 and at 120 dpi each
+// The page and the confirmation dialog in every language the DLL holds: at 96, 120 and 144 dpi each
 // text fits its control and no two controls overlap; a translation keeps the English page's
 // controls and size and gives each of them its own mnemonic; and the English resources hold the
 // page's own texts, to the letter.
@@ -225,7 +225,7 @@ void ExpectSameControls(const DialogLayout& translated, const DialogLayout& engl
     }
 }
 
-TEST(Translations, EveryLanguageFitsItsDialogsAt96And120Dpi) {
+TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
     char wanted[8] = "";
     const bool child = ::GetEnvironmentVariableA(kDpiVariable, wanted, sizeof wanted) > 0;
     ASSERT_EQ(ScreenDpi(), child ? std::atoi(wanted) : 96) << "the prefix's font size";
@@ -270,17 +270,20 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96And120Dpi) {
     }
     if (child) return;
 
-    // Once more at 120 dpi, in a program of its own: Wine takes the font size as a program starts.
-    const FontSize larger(120);
-    ::SetEnvironmentVariableA(kDpiVariable, "120");
+    // Again at the larger font sizes, each in a program of its own: Wine takes the font size as a
+    // program starts.
     char self[MAX_PATH];
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string output;
-    const int rc = RunProgram(std::string("\"") + self + "\" --gtest_brief=1 --gtest_filter=" + test->test_suite_name() +
-                              "." + test->name(), &output, 180000);
-    ::SetEnvironmentVariableA(kDpiVariable, nullptr);
-    EXPECT_EQ(rc, 0) << "at 120 dpi:\n" << output;
+    for (int dpi : { 120, 144 }) {
+        const FontSize larger(dpi);
+        ::SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
+        std::string output;
+        const int rc = RunProgram(std::string("\"") + self + "\" --gtest_brief=1 --gtest_filter=" +
+                                  test->test_suite_name() + "." + test->name(), &output, 180000);
+        ::SetEnvironmentVariableA(kDpiVariable, nullptr);
+        EXPECT_EQ(rc, 0) << "at " << dpi << " dpi:\n" << output;
+    }
 }
 
 TEST(Translations, EnglishHoldsThePagesOwnTexts) {
