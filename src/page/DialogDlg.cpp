@@ -135,10 +135,10 @@ BOOL CDialogDlg::OnQueryCancel() { return !m_bTestRunning; }
 BOOL CDialogDlg::OnApply() { return m_bTestRunning ? FALSE : CPropertyPage::OnApply(); }
 
 // Cancel writes nothing of its own and undoes nothing: the clock speed and Enhanced Performance
-// are written only by OK and Apply, a rate kept in a refresh test is in force and stored as the
-// display setting already, and each activation has put back the "RefreshRate" it overwrote for a
-// moment. The sheet's query comes from its current page only, so a cancel can still arrive during
-// a test, from another page: the test then tries nothing.
+// are written only by OK and Apply, but a refresh test has stored its mode changes with the
+// display settings already, and each activation has written "RefreshRate" for a moment and put
+// it back. The sheet asks only its current page, so a cancel can still arrive during a test, from
+// another page: the test then tries nothing.
 void CDialogDlg::OnCancel() {
     if (m_bTestRunning) m_bCancelledInTest = TRUE;
 }
