@@ -41,24 +41,18 @@ VARIANT Self() {
     return v;
 }
 
-std::string Take(BSTR bstr) {
+// A text a screen reader reads of the object itself; empty when there is none.
+using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+std::string Read(IAccessible* p, TextProperty property) {
+    BSTR bstr = nullptr;
+    (p->*property)(Self(), &bstr);
     std::string text;
-    for (const OLECHAR* p = bstr; p && *p; ++p) text += static_cast<char>(*p);
+    for (const OLECHAR* c = bstr; c && *c; ++c) text += static_cast<char>(*c);
     ::SysFreeString(bstr);
     return text;
 }
-
-std::string Name(IAccessible* p) {
-    BSTR bstr = nullptr;
-    p->get_accName(Self(), &bstr);
-    return Take(bstr);
-}
-
-std::string Value(IAccessible* p) {
-    BSTR bstr = nullptr;
-    p->get_accValue(Self(), &bstr);
-    return Take(bstr);
-}
+std::string Name(IAccessible* p) { return Read(p, &IAccessible::get_accName); }
+std::string Value(IAccessible* p) { return Read(p, &IAccessible::get_accValue); }
 
 // Everything a screen reader reads besides name and value, as text for comparing.
 std::string Rest(IAccessible* p) {
@@ -68,11 +62,9 @@ std::string Rest(IAccessible* p) {
     LONG x = 0, y = 0, cx = 0, cy = 0, children = -1;
     p->accLocation(&x, &y, &cx, &cy, Self());
     p->get_accChildCount(&children);
-    BSTR shortcut = nullptr;
-    p->get_accKeyboardShortcut(Self(), &shortcut);
     return "role " + std::to_string(role.lVal) + ", state " + std::to_string(state.lVal) + ", at " +
            std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(cx) + "x" + std::to_string(cy) + ", " +
-           std::to_string(children) + " children, shortcut \"" + Take(shortcut) + "\"";
+           std::to_string(children) + " children, shortcut \"" + Read(p, &IAccessible::get_accKeyboardShortcut) + "\"";
 }
 
 // The libraries a module loads and frees by itself, watched through its imports.
@@ -200,7 +192,8 @@ TEST(SliderAccessibility, ObjectHeldPastTheSheetFailsSafelyAndKeepsTheModule) {
     EXPECT_EQ(dll.CanUnloadNow(), S_OK);
     EXPECT_TRUE(libraries.loaded.empty()) << "nothing loaded before a client asks";
 
-    IAccessible* slider = ClientObject(&::AccessibleObjectFromWindow, ::GetDlgItem(sheet->CurrentPage(), IDC_REFRESH_SLIDER));
+    HWND hSlider = ::GetDlgItem(sheet->CurrentPage(), IDC_REFRESH_SLIDER);
+    IAccessible* slider = ClientObject(&::AccessibleObjectFromWindow, hSlider);
     ASSERT_TRUE(slider);
     EXPECT_EQ(Value(slider), "60 Hz");
     EXPECT_EQ(libraries.loaded, (std::vector<std::string>{ "oleacc.dll", "oleaut32.dll" }));
