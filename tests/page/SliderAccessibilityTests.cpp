@@ -67,7 +67,8 @@ std::string Rest(IAccessible* p) {
            std::to_string(children) + " children, shortcut \"" + Read(p, &IAccessible::get_accKeyboardShortcut) + "\"";
 }
 
-// The libraries a module loads and frees by itself, watched through its imports.
+// The libraries a module loads and frees by itself, watched through its imports; with `missing`
+// set, as on a system that lacks every library asked for.
 class LibraryLedger {
 public:
     explicit LibraryLedger(HMODULE module)
@@ -80,13 +81,18 @@ public:
     LibraryLedger(const LibraryLedger&) = delete;
     LibraryLedger& operator=(const LibraryLedger&) = delete;
 
+    bool missing = false;
     std::vector<std::string> loaded;  // names asked for, in order
     std::set<HMODULE> held;           // loaded and not freed yet
 
 private:
     static HMODULE WINAPI Load(LPCSTR name) {
-        HMODULE h = OriginalOf<decltype(&::LoadLibraryA)>(s_self->m_load)(name);
         s_self->loaded.push_back(name);
+        if (s_self->missing) {
+            ::SetLastError(ERROR_MOD_NOT_FOUND);
+            return nullptr;
+        }
+        HMODULE h = OriginalOf<decltype(&::LoadLibraryA)>(s_self->m_load)(name);
         if (h) s_self->held.insert(h);
         return h;
     }
@@ -174,9 +180,9 @@ TEST(SliderAccessibility, ScreenReaderHearsTheRateUnderTheThumbByName) {
     slider->Release();
 }
 
-// The shipped DLL in a sheet, as the shell shows it; a screen reader keeps the slider's object
-// after the sheet has closed.
-TEST(SliderAccessibility, ObjectHeldPastTheSheetFailsSafelyAndKeepsTheModule) {
+// The shipped DLL in a sheet, as the shell shows it: oleacc.dll loaded only for a client, and a
+// screen reader that keeps the slider's object after the sheet has closed.
+TEST(SliderAccessibility, LoadedOnlyWhenAskedAndSafeToHoldPastTheSheet) {
     const ComApartment com;
     ProductDll dll;
     VirtualAdapter adapter;
@@ -191,9 +197,19 @@ TEST(SliderAccessibility, ObjectHeldPastTheSheetFailsSafelyAndKeepsTheModule) {
     auto sheet = std::make_unique<TestSheet>(collector.pages);
     EXPECT_EQ(dll.CanUnloadNow(), S_OK);
     EXPECT_TRUE(libraries.loaded.empty()) << "nothing loaded before a client asks";
-
     HWND hSlider = ::GetDlgItem(sheet->CurrentPage(), IDC_REFRESH_SLIDER);
+
+    // Without the accessibility runtime the trackbar answers as it always did.
+    libraries.missing = true;
     IAccessible* slider = ClientObject(&::AccessibleObjectFromWindow, hSlider);
+    ASSERT_TRUE(slider);
+    EXPECT_EQ(Name(slider), "Slider1");
+    slider->Release();
+    EXPECT_EQ(dll.CanUnloadNow(), S_OK);
+    libraries.missing = false;
+    libraries.loaded.clear();
+
+    slider = ClientObject(&::AccessibleObjectFromWindow, hSlider);
     ASSERT_TRUE(slider);
     EXPECT_EQ(Value(slider), "60 Hz");
     EXPECT_EQ(libraries.loaded, (std::vector<std::string>{ "oleacc.dll", "oleaut32.dll" }));
