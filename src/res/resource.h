@@ -15,6 +15,8 @@
 #define IDS_RESTART             2
 #define IDS_REFRESH_WARNING     3
 #define IDS_REFRESH_RESTORED    4
+#define IDS_HZ                  5
+#define IDS_SINGLE_RATE         6
 
 // Controls of the settings page
 #define IDC_REFRESH_SLIDER      1005

@@ -149,7 +149,7 @@ TEST_F(RefreshSliderTest, SelectsByValueAndReportsWhatWasSelectedBefore) {
     EXPECT_EQ(slider.SelectValue(72), 60);
     EXPECT_EQ(slider.GetPos(), 1);
     ::GetWindowTextA(hCompanion, text, sizeof text);
-    EXPECT_STREQ(text, "");
+    EXPECT_STREQ(text, "72 Hz");
     EXPECT_EQ(slider.SelectValue(85), 72);
 
     // A thumb beyond the list stands for no value.
