@@ -18,6 +18,8 @@ bool VirtualAdapter::Plug(HMODULE module) {
                                                 reinterpret_cast<const void*>(&HookExtEscape));
     m_changeDisplaySettings = std::make_unique<ImportPatch>(
         module, "USER32.dll", "ChangeDisplaySettingsA", reinterpret_cast<const void*>(&HookChangeDisplaySettingsA));
+    m_systemMetrics = std::make_unique<ImportPatch>(module, "USER32.dll", "GetSystemMetrics",
+                                                    reinterpret_cast<const void*>(&HookGetSystemMetrics));
     g_pCurrent = this;
     return m_extEscape->Active();
 }
@@ -25,6 +27,7 @@ bool VirtualAdapter::Plug(HMODULE module) {
 void VirtualAdapter::Unplug() {
     m_extEscape.reset();
     m_changeDisplaySettings.reset();
+    m_systemMetrics.reset();
     if (g_pCurrent == this) g_pCurrent = nullptr;
 }
 
@@ -92,4 +95,11 @@ LONG WINAPI VirtualAdapter::HookChangeDisplaySettingsA(DEVMODEA* mode, DWORD fla
         self->pendingRate.reset();
     }
     return self->modeChangeResult;
+}
+
+int WINAPI VirtualAdapter::HookGetSystemMetrics(int index) {
+    VirtualAdapter* self = g_pCurrent;
+    if (index == SM_CXSCREEN && self->screenWidth) return self->screenWidth;
+    if (index == SM_CYSCREEN && self->screenHeight) return self->screenHeight;
+    return OriginalOf<decltype(&::GetSystemMetrics)>(*self->m_systemMetrics)(index);
 }

@@ -1,6 +1,7 @@
 // The virtual graphics adapter: stands in for the adapter's display driver and for the display
 // mode change, neither of which exists on this machine. Plugged into a module by patching that
-// module's imports of ExtEscape and ChangeDisplaySettingsA; every other escape passes through.
+// module's imports of ExtEscape, ChangeDisplaySettingsA and GetSystemMetrics; every other escape
+// and metric passes through.
 #pragma once
 #include <windows.h>
 #include <functional>
@@ -31,6 +32,8 @@ public:
     std::vector<SHORT> rates = { 60, 70, 72, 75, 85 };
     std::optional<RefreshEscapeRecord> rawReply;  // when set, the reply verbatim
     LONG modeChangeResult = DISP_CHANGE_SUCCESSFUL;
+    // The resolution in force as the module's GetSystemMetrics reports it; 0 x 0: the real screen's.
+    int screenWidth = 0, screenHeight = 0;
     // Runs while the driver handles a refresh query (e.g. to look at the registry then).
     std::function<void()> onRefreshQuery;
     // Last say over every refresh-escape reply (a driver may write any field).
@@ -59,8 +62,10 @@ public:
 private:
     static int WINAPI HookExtEscape(HDC hdc, int escape, int inSize, LPCSTR in, int outSize, LPSTR out);
     static LONG WINAPI HookChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags);
+    static int WINAPI HookGetSystemMetrics(int index);
     int HandleRefresh(RefreshEscapeRecord& record);
 
     std::unique_ptr<ImportPatch> m_extEscape;
     std::unique_ptr<ImportPatch> m_changeDisplaySettings;
+    std::unique_ptr<ImportPatch> m_systemMetrics;
 };

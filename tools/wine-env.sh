@@ -8,14 +8,8 @@ tavrolin_wine_env() {
   export WINEPREFIX="$1" WINEARCH=win32
   export WINEDEBUG="${WINEDEBUG:--all}"
   # No Mono/Gecko installers: nothing here needs them and they would try the network. No
-  # debugger for a program that crashes: it ends at once (under qemu-i386 the debugger can hang
-  # for good, even during the prefix's first boot).
+  # debugger for a program that crashes: it ends at once instead of waiting on one.
   export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winedbg.exe=d}"
-  # Where Wine runs under qemu-i386, a guest address space of 2 GiB and 16 MiB instead of 4 GiB
-  # makes each Wine process start ten to twenty times faster (Wine's search for free address
-  # space is slow under qemu). The 16 MiB hold qemu's stack, which at exactly 2 GiB would take
-  # the page Wine needs just below 2 GiB. Natively the variable means nothing.
-  export QEMU_RESERVED_VA="${QEMU_RESERVED_VA:-0x81000000}"
 }
 
 # Gives Wine a display: the caller's DISPLAY, else an Xvfb shared by everything using PREFIX.
@@ -80,23 +74,18 @@ REGEDIT4
 "ThemeActive"="0"
 REG
       # A prefix is ready only once it has booted and taken those settings: a half-made one would
-      # fail every test. Under qemu-i386 a Wine program now and then crashes or hangs for good, so
-      # each try is bounded and a failed one starts again from nothing. (A crashed helper of
-      # wineboot may spoil its exit code, so the prefix itself is what is checked.)
-      local try booted
-      for try in 1 2 3; do
-        booted=0
-        timeout 600 wineboot -i 9>&- >/dev/null 2>&1 || booted=$?
-        if [ "$booted" != 124 ] && [ -f "$prefix/drive_c/windows/system32/kernel32.dll" ] &&
-           timeout 300 wine regedit /S "Z:${state//\//\\}\\setup.reg" 9>&- >/dev/null 2>&1; then
-          touch "$state/ready"
-          break
-        fi
-        echo "booting the Wine prefix $prefix failed (try $try of 3)" >&2
+      # fail every test, so it is removed again. Each step is bounded, so that a Wine program that
+      # hangs ends the run with a plain error. (A crashed helper of wineboot may spoil its exit
+      # code, so the prefix itself is what is checked.)
+      local booted=0
+      timeout 300 wineboot -i 9>&- >/dev/null 2>&1 || booted=$?
+      if [ "$booted" != 124 ] && [ -f "$prefix/drive_c/windows/system32/kernel32.dll" ] &&
+         timeout 120 wine regedit /S "Z:${state//\//\\}\\setup.reg" 9>&- >/dev/null 2>&1; then
+        touch "$state/ready"
+      else
         wineserver -k 9>&- >/dev/null 2>&1 || true
         rm -rf "$prefix"
-        wineserver -p 9>&- >/dev/null 2>&1 || true
-      done
+      fi
       [ -f "$state/ready" ] || { echo "wineboot could not make the prefix $prefix" >&2; exit 1; }
     fi
   ) 9>"$state/lock" || return 1

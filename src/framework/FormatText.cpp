@@ -65,10 +65,14 @@ int FormatText(char* pszBuffer, std::size_t nSize, const char* pszFormat, ...) {
         case 'p':
             text.PutNumber(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(va_arg(args, void*))), 16, 8);
             break;
-        default:  // %% and anything not understood stand as they are
-            if (*p != '%') text.Put('%');
-            text.Put(*p);
+        case '%':
+            text.Put('%');
             break;
+        default:
+            // The text ends here: the size of the argument this stands for is unknown, so no
+            // argument after it could be found.
+            va_end(args);
+            return text.Finish(nSize > 0);
         }
     }
     va_end(args);

@@ -4,5 +4,7 @@
 #include <cstddef>
 
 // Formats into pszBuffer, cutting the text at nSize - 1 characters and always terminating it
-// (when nSize > 0). Returns the number of characters stored, without the terminator.
-int FormatText(char* pszBuffer, std::size_t nSize, const char* pszFormat, ...);
+// (when nSize > 0). Returns the number of characters stored, without the terminator. The
+// compiler checks the arguments against the format; any other conversion ends the text there,
+// as the argument it stands for could not be skipped safely.
+int FormatText(char* pszBuffer, std::size_t nSize, const char* pszFormat, ...) __attribute__((format(gnu_printf, 3, 4)));

@@ -1,9 +1,9 @@
-// The DLL's heap: the process heap, through the system's own functions. The module is built
-// without exceptions, so a failed allocation answers a null pointer, from every form of new as
-// from malloc; the callers check for it.
+// The DLL's heap: the process heap, through the system's own functions. A failed allocation
+// answers a null pointer, from malloc and from the nothrow forms of new, the only forms there
+// are (Allocation.h); the callers check for it.
+#include "Allocation.h"
 #include <windows.h>
 #include <cstdlib>
-#include <new>
 
 // The tag that selects the forms of new that answer null; the C++ runtime would define it.
 const std::nothrow_t std::nothrow{};
@@ -28,8 +28,6 @@ extern "C" void* realloc(void* p, std::size_t size) {
 
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
 void operator delete(void* p) noexcept { Free(p); }
 void operator delete[](void* p) noexcept { Free(p); }
 void operator delete(void* p, std::size_t) noexcept { Free(p); }

@@ -1,6 +1,6 @@
 // The DLL's entry point. The module links no C runtime, so this is where its static objects
-// (the application object, the run-time class registrations) are constructed and destroyed,
-// around the application object's InitInstance and ExitInstance.
+// (the application object, the run-time class registrations) are constructed, and destroyed
+// when the module is unloaded, around the application object's InitInstance and ExitInstance.
 #include <windows.h>
 #include "StaticObjects.h"
 #include "framework/WinApp.h"
@@ -10,7 +10,7 @@ namespace {
 bool g_bAttached = false;
 }
 
-extern "C" BOOL WINAPI DllEntry(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
+extern "C" BOOL WINAPI DllEntry(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved) {
     switch (dwReason) {
     case DLL_PROCESS_ATTACH: {
         DisableThreadLibraryCalls(hInstance);
@@ -26,6 +26,9 @@ extern "C" BOOL WINAPI DllEntry(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
     case DLL_PROCESS_DETACH:
         if (!g_bAttached) break;
         g_bAttached = false;
+        // The process is ending (not FreeLibrary): other DLLs may be gone already, and the system
+        // takes back all the module holds. Nothing is torn down then.
+        if (lpReserved) break;
         if (CWinApp* pApp = AfxGetApp()) pApp->ExitInstance();
         StaticObjects::Destroy();
         break;

@@ -1,6 +1,7 @@
 // The module's static objects, built and torn down by its entry point in the order the C++
-// runtime keeps: constructors in link order at load, then at unload the destructors and
-// atexit registrations, last registered first.
+// runtime keeps: at load the constructors from the end of the compiler's table to its start
+// (those given an init priority first, then the rest in reverse link order), and at unload the
+// destructors and atexit registrations, last registered first.
 #pragma once
 
 namespace StaticObjects {

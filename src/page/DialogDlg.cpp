@@ -32,7 +32,8 @@ CDialogDlg::CDialogDlg()
       m_currentMode(0, 0, 0, 0),
       m_bRateChosen(FALSE),
       m_nTakenPos(0),
-      m_bTestRunning(FALSE) {
+      m_bTestRunning(FALSE),
+      m_bCancelledInTest(FALSE) {
     ++s_nPages;
 }
 
@@ -127,10 +128,20 @@ void CDialogDlg::EnableControl(CWnd& control, BOOL bEnable) {
 
 BOOL CDialogDlg::OnKillActive() { return TRUE; }
 
-BOOL CDialogDlg::OnQueryCancel() { return TRUE; }
+// While a refresh test is under way the sheet's Cancel, OK and Apply wait for it: its boxes
+// have no owner, so they can be pressed behind them.
+BOOL CDialogDlg::OnQueryCancel() { return !m_bTestRunning; }
 
-// Cancel keeps what is stored; nothing was written before OK or Apply.
-void CDialogDlg::OnCancel() {}
+BOOL CDialogDlg::OnApply() { return m_bTestRunning ? FALSE : CPropertyPage::OnApply(); }
+
+// Cancel writes nothing of its own and undoes nothing: the clock speed and Enhanced Performance
+// are written only by OK and Apply, but a refresh test has stored its mode changes with the
+// display settings already, and each activation has written "RefreshRate" for a moment and put
+// it back. The sheet asks only its current page, so a cancel can still arrive during a test, from
+// another page: the test then tries nothing.
+void CDialogDlg::OnCancel() {
+    if (m_bTestRunning) m_bCancelledInTest = TRUE;
+}
 
 DisplayMode CDialogDlg::GetSelectedMode() const {
     return DisplayMode(m_currentMode.bitsPerPixel, m_currentMode.width, m_currentMode.height,

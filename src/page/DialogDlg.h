@@ -36,12 +36,15 @@ public:
     int m_nTakenPos;
     // A refresh test is under way; its message boxes have no owner, so the page stays usable.
     BOOL m_bTestRunning;
+    // The sheet was cancelled (from another page) while the test's warning was up.
+    BOOL m_bCancelledInTest;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
+    BOOL OnApply() override;
     BOOL OnSetActive() override;
     BOOL OnKillActive() override;
     BOOL OnQueryCancel() override;

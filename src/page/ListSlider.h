@@ -1,14 +1,18 @@
 // CListSlider: a trackbar whose positions stand for the entries of an integer list, position 0
 // for the first entry. It can tell a companion label in its parent what the position means, and
-// calls an overlay hook after the trackbar has painted itself.
+// calls an overlay hook after the trackbar has painted itself. Screen readers get the same text
+// for the position as the companion, and hear when the thumb moves.
 #pragma once
 #include "framework/Controls.h"
 #include "RateList.h"
+
+class CSliderAccessible;
 
 class CListSlider : public CSliderCtrl {
 public:
     // nCompanionID: the label control in the parent that describes the position (may not exist).
     explicit CListSlider(int nCompanionID);
+    ~CListSlider() override;
 
     // Copies the list and sets the range to its positions; returns the new count.
     int SetList(const CRateList& list);
@@ -29,6 +33,18 @@ public:
     CRateList m_values;
 
 protected:
+    // Answers accessibility clients' requests, and tells them when the thumb has moved.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
     void OnPaint();
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Cuts the accessible object off from the slider that is going.
+    void DisconnectAccessible();
+
+    // Made on the first request of an accessibility client, kept while the window lives.
+    CSliderAccessible* m_pAccessible;
+    // The position accessibility clients last heard of; -1 when they must hear it again.
+    int m_nReportedPos;
 };

@@ -19,6 +19,18 @@ struct RateLabel {
 
 }  // namespace
 
+const char* CRefreshSlider::FormatValue(int nPos) {
+    const int nCount = m_values.GetCount();
+    m_szValue[0] = '\0';
+    if (nCount == 1) {
+        FormatText(m_szValue, sizeof m_szValue, CResourceText(IDS_SINGLE_RATE), m_values[0]);
+    } else if (nPos >= 0 && nPos < nCount) {
+        const CResourceText unit(IDS_HZ);
+        FormatText(m_szValue, sizeof m_szValue, "%d %s", m_values[nPos], static_cast<const char*>(unit));
+    }
+    return m_szValue;
+}
+
 void CRefreshSlider::DrawOverlay() {
     RECT rcClient;
     GetClientRect(&rcClient);
@@ -101,14 +113,13 @@ void CRefreshSlider::DrawRateLabels(HDC hdc, const RECT& rcClient, const RECT& r
     ::TextOutA(hdc, (rcClient.right - 1 - sizeHz.cx) / 2, y + sizeHz.cy, hz, hz.GetLength());
 }
 
-void CRefreshSlider::DrawSingleRatePanel(HDC hdc, const RECT& rcClient, int x, int y, int nLineHeight) const {
+void CRefreshSlider::DrawSingleRatePanel(HDC hdc, const RECT& rcClient, int x, int y, int nLineHeight) {
     RECT rcPanel = { 2, 2, rcClient.right - 2, rcClient.bottom - 2 };
     ::FillRect(hdc, &rcPanel, ::GetSysColorBrush(COLOR_BTNFACE));
 
     // With no rate at all there is no default to name: the panel stays blank.
-    if (m_values.GetCount() < 1) return;
-    char szText[256];
-    FormatText(szText, sizeof szText, CResourceText(IDS_SINGLE_RATE), m_values[0]);
+    const char* pszText = FormatValue(0);
+    if (!*pszText) return;
     RECT rcText = { x, y - nLineHeight, rcPanel.right, rcPanel.bottom };
-    ::DrawTextA(hdc, szText, -1, &rcText, DT_WORDBREAK);
+    ::DrawTextA(hdc, pszText, -1, &rcText, DT_WORDBREAK);
 }

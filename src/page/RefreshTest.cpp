@@ -11,16 +11,20 @@ void CDialogDlg::RunRefreshTest() {
     // The boxes have no owner, so the page can be clicked behind them: one test at a time.
     if (m_bTestRunning) return;
     m_bTestRunning = TRUE;
+    m_bCancelledInTest = FALSE;
     // The rate asked for now is the one tried, even if the page is shown anew behind the
-    // warning (the sheet's Apply does that) and its slider goes back to the rate in force.
-    const DisplayMode tested = GetSelectedMode();
-    const int nNewRate = tested.refreshRate;
+    // warning and its slider goes back to the rate in force.
+    const int nNewRate = GetSelectedMode().refreshRate;
     const CResourceText caption(IDS_CAPTION), warning(IDS_REFRESH_WARNING);
-    // Only an explicit OK starts it: a box that could not be shown changes nothing either.
-    if (::MessageBoxA(nullptr, warning, caption, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) {
+    // Only an explicit OK starts it: a box that could not be shown changes nothing either, nor
+    // does a sheet cancelled meanwhile.
+    if (::MessageBoxA(nullptr, warning, caption, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK || m_bCancelledInTest) {
         m_bTestRunning = FALSE;
         return;
     }
+    // The resolution may have changed on another page while the warning was up: the mode tried
+    // is the one in force now with the new rate, so that only the rate changes.
+    const DisplayMode tested(m_currentMode.bitsPerPixel, m_currentMode.width, m_currentMode.height, nNewRate);
 
     CDriverEscape escape(nullptr);
     // The driver learns the rate first, then the mode change puts it in force.

@@ -2,7 +2,10 @@
 // module unloaded once nothing is alive, loaded again and used again as if new.
 #include <gtest/gtest.h>
 #include <shlobj.h>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include "ChildProcess.h"
 #include "HeapLedger.h"
 #include "ProductDll.h"
 #include "ResourceLedger.h"
@@ -54,30 +57,43 @@ TEST(ModuleLifecycle, UnloadedAndLoadedAgainWorksAsNew) {
     EXPECT_EQ(after.bytes, before.bytes);
 }
 
-std::string ProbeLog() {
-    char szLog[512] = "";
-    ::GetEnvironmentVariableA("TAVROLIN_MODULE_PROBE", szLog, sizeof szLog);
-    return szLog;
-}
-
 // module_probe.dll is the product's code with one more static object, constructed before all
 // others and destroyed after them, and a DllGetClassObject that notes what existed when called.
-TEST(ModuleLifecycle, StaticObjectsLiveFromLoadToUnload) {
-    ::SetEnvironmentVariableA("TAVROLIN_MODULE_PROBE", nullptr);
+// It writes its notes to this file, which is empty at first.
+std::string StartProbeLog() {
+    const std::string path = ProgramFolder() + "\\module-probe.log";
+    ::DeleteFileA(path.c_str());
+    ::SetEnvironmentVariableA("TAVROLIN_MODULE_PROBE", path.c_str());
+    return path;
+}
+
+std::string ProbeLog(const std::string& path) {
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+TEST(ModuleLifecycle, StaticObjectsAreBuiltAtLoadAndDestroyedAtUnloadOnly) {
+    const std::string log = StartProbeLog();
     {
         ProductDll probe("module_probe.dll");
         ASSERT_NE(probe.Module(), nullptr);
-        EXPECT_EQ(ProbeLog(), "first app=0 page=0;");
+        EXPECT_EQ(ProbeLog(log), "first app=0 page=0;");
         IClassFactory* factory = nullptr;
         ASSERT_EQ(probe.GetClassObject(CLSID_TavrolinDisplayPage, IID_IClassFactory, reinterpret_cast<void**>(&factory)),
                   S_OK);
         factory->Release();
         // The application object and the page's run-time class were there before the first call.
-        EXPECT_EQ(ProbeLog(), "first app=0 page=0;call app=1 page=1;");
+        EXPECT_EQ(ProbeLog(log), "first app=0 page=0;call app=1 page=1;");
     }
     EXPECT_EQ(::GetModuleHandleA("module_probe.dll"), nullptr);
     // Unloading destroyed the application object, before the object constructed first.
-    EXPECT_EQ(ProbeLog(), "first app=0 page=0;call app=1 page=1;last app=0 page=1;");
+    EXPECT_EQ(ProbeLog(log), "first app=0 page=0;call app=1 page=1;last app=0;");
+
+    // A process that ends with the module loaded destroys nothing: the DLLs the destructors
+    // would call may be gone by then.
+    StartProbeLog();
+    EXPECT_EQ(RunProgram("rundll32.exe \"" + ProgramFolder() + "\\module_probe.dll\",ProbeExitProcess"), 0);
+    EXPECT_EQ(ProbeLog(log), "first app=0 page=0;");
 }
 
 }  // namespace

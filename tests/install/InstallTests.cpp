@@ -1,7 +1,7 @@
 // Installing as a Windows 95 user does, on a Windows that has never seen the product: the
-// release zip unpacked into a folder, its INF installed as right-click Install does, the page
-// shown by the Display Properties, and the product removed again through its Add/Remove Programs
-// entry.
+// release zip unpacked into a folder, or the floppy image's files, its INF installed as
+// right-click Install does, the page shown by the Display Properties, and the product removed
+// again through its Add/Remove Programs entry.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <fstream>
@@ -60,8 +60,9 @@ protected:
         systemDll = std::string(folder) + "\\TAVROLIN.DLL";
         ::GetWindowsDirectoryA(folder, MAX_PATH);
         infCopy = std::string(folder) + "\\INF\\TAVROLIN.INF";
-        ::GetFullPathNameA((ProgramFolder() + "\\..\\install-test\\unpacked").c_str(), MAX_PATH, folder, nullptr);
-        unpacked = folder;
+        ::GetFullPathNameA((ProgramFolder() + "\\..\\install-test").c_str(), MAX_PATH, folder, nullptr);
+        unpacked = std::string(folder) + "\\zip";
+        floppy = std::string(folder) + "\\floppy";
     }
     // Runs the command Add/Remove Programs runs for the product.
     void RemoveAsAddRemoveProgramsDoes() {
@@ -69,38 +70,41 @@ protected:
         ASSERT_FALSE(command.empty()) << "no Add/Remove Programs entry";
         ASSERT_NE(RunSetupCommand(command), -1) << command;
     }
-    std::string systemDll, infCopy, unpacked;
+    std::string systemDll, infCopy, unpacked, floppy;
 };
 
-TEST_F(Install, FromTheZipShownByTheShellAndRemovedWithoutATrace) {
-    const MachineListing before = ListMachine();
-    ASSERT_TRUE(FileExists(unpacked + "\\README.TXT")) << "the zip was not unpacked into " << unpacked;
-    ASSERT_TRUE(RunInfSection("DefaultInstall", unpacked + "\\TAVROLIN.INF"));
-
+TEST_F(Install, FromTheZipOrTheFloppyShownByTheShellAndRemovedWithoutATrace) {
     const std::string built = FileBytes(ProgramFolder() + "\\tavrolin.dll");
     ASSERT_FALSE(built.empty());
-    EXPECT_TRUE(FileBytes(systemDll) == built) << systemDll << " is not the built DLL";
-    EXPECT_TRUE(FileExists(infCopy));
-    EXPECT_EQ(Lower(ReadRegistryString(HKEY_CLASSES_ROOT, kServerKey, nullptr)), Lower(systemDll));
-    EXPECT_EQ(ReadRegistryString(HKEY_CLASSES_ROOT, kServerKey, "ThreadingModel"), "Apartment");
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kHandlerKey, nullptr), kClassId);
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), "Tavrolin display settings page");
-    EXPECT_EQ(Lower(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString")),
-              Lower("RunDll setupx.dll,InstallHinfSection DefaultUninstall 132 " + infCopy));
+    for (const std::string& from : { unpacked, floppy }) {
+        SCOPED_TRACE(from);
+        const MachineListing before = ListMachine();
+        ASSERT_TRUE(FileExists(from + "\\README.TXT")) << "the release files are not in " << from;
+        ASSERT_TRUE(RunInfSection("DefaultInstall", from + "\\TAVROLIN.INF"));
 
-    // The Display Properties stand-in builds its sheet through shell32's handler array.
-    std::string output;
-    ASSERT_EQ(RunProgram("\"" + ProgramFolder() + "\\display-properties.exe\" --report-tabs", &output), 0) << output;
-    EXPECT_NE(output.find("tabs: Settings, Tavrolin\n"), std::string::npos) << output;
-    EXPECT_NE(Lower(output).find("handler file: " + Lower(systemDll) + "\n"), std::string::npos) << output;
+        EXPECT_TRUE(FileBytes(systemDll) == built) << systemDll << " is not the built DLL";
+        EXPECT_TRUE(FileExists(infCopy));
+        EXPECT_EQ(Lower(ReadRegistryString(HKEY_CLASSES_ROOT, kServerKey, nullptr)), Lower(systemDll));
+        EXPECT_EQ(ReadRegistryString(HKEY_CLASSES_ROOT, kServerKey, "ThreadingModel"), "Apartment");
+        EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kHandlerKey, nullptr), kClassId);
+        EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), "Tavrolin display settings page");
+        EXPECT_EQ(Lower(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString")),
+                  Lower("RunDll setupx.dll,InstallHinfSection DefaultUninstall 132 " + infCopy));
 
-    RemoveAsAddRemoveProgramsDoes();
-    EXPECT_FALSE(FileExists(systemDll));
-    EXPECT_FALSE(FileExists(infCopy));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kHandlerKey));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
-    EXPECT_EQ(ListingChanges(before, ListMachine()), "");
+        // The Display Properties stand-in builds its sheet through shell32's handler array.
+        std::string output;
+        ASSERT_EQ(RunProgram("\"" + ProgramFolder() + "\\display-properties.exe\" --report-tabs", &output), 0) << output;
+        EXPECT_NE(output.find("tabs: Settings, Tavrolin\n"), std::string::npos) << output;
+        EXPECT_NE(Lower(output).find("handler file: " + Lower(systemDll) + "\n"), std::string::npos) << output;
+
+        RemoveAsAddRemoveProgramsDoes();
+        EXPECT_FALSE(FileExists(systemDll));
+        EXPECT_FALSE(FileExists(infCopy));
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kHandlerKey));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+        EXPECT_EQ(ListingChanges(before, ListMachine()), "");
+    }
 }
 
 TEST_F(Install, RemovingNothingOrInstallingTwiceLeavesOneThatGoesAtOnce) {

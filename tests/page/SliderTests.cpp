@@ -89,43 +89,27 @@ protected:
         ::SendMessageA(Slider(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&rc));
         return rc.right - rc.left;
     }
-    // The labels of the last paint against its rates: each one a rate under that rate's tick, in
-    // order, inside the frame and at least a pixel from the next, "Hz" last; a rate is left out
-    // only when its label would leave the frame or touch a label drawn next to it. Counts the
-    // labels drawn and tells whether the lowest and highest rates are among them.
-    struct LabelCheck {
-        size_t drawn = 0;
-        bool lowest = false, highest = false;
-    };
-    ::testing::AssertionResult LabelsApart(const std::vector<int>& rates, LabelCheck* pCheck) const {
-        if (textOuts.empty() || textOuts.back().text != "Hz") return ::testing::AssertionFailure() << "no Hz last";
-        const int w = Extent("60").cx, nTicks = static_cast<int>(slider.SendMessage(TBM_GETNUMTICS));
-        const int n = static_cast<int>(rates.size()), step = (ChannelWidth() - w) / ((nTicks < 2 ? n : nTicks) - 1);
-        struct Label { int x, right; };
-        std::vector<Label> labels(n);
-        for (int k = 0; k < n; ++k) labels[k] = { w / 2 + k * step, w / 2 + k * step + Extent(std::to_string(rates[k]).c_str()).cx };
-        std::vector<int> drawn;  // indexes of the rates labelled, in drawing order
-        for (size_t i = 0; i + 1 < textOuts.size(); ++i) {
-            int k = drawn.empty() ? 0 : drawn.back() + 1;
-            while (k < n && std::to_string(rates[k]) != textOuts[i].text) ++k;
-            if (k == n) return ::testing::AssertionFailure() << "\"" << textOuts[i].text << "\" out of order";
-            if (textOuts[i].at.x != labels[k].x) return ::testing::AssertionFailure() << rates[k] << " moved";
-            if (labels[k].x < 2 || labels[k].right > Client().right - 2)
-                return ::testing::AssertionFailure() << rates[k] << " over the frame";
-            if (!drawn.empty() && labels[drawn.back()].right + 1 > labels[k].x)
-                return ::testing::AssertionFailure() << rates[k] << " touches " << rates[drawn.back()];
-            drawn.push_back(k);
-        }
-        for (int k = 0, d = 0; k < n; ++k) {
-            if (d < static_cast<int>(drawn.size()) && drawn[d] == k) { ++d; continue; }
-            const bool inside = labels[k].x >= 2 && labels[k].right <= Client().right - 2;
-            const bool touchesBefore = d > 0 && labels[drawn[d - 1]].right + 1 > labels[k].x;
-            const bool touchesAfter = d < static_cast<int>(drawn.size()) && labels[k].right + 1 > labels[drawn[d]].x;
-            if (inside && !touchesBefore && !touchesAfter)
-                return ::testing::AssertionFailure() << rates[k] << " left out with room for it";
-        }
-        *pCheck = { drawn.size(), !drawn.empty() && drawn.front() == 0, !drawn.empty() && drawn.back() == n - 1 };
-        return ::testing::AssertionSuccess();
+    // The worked example's geometry: a page font whose digits are 6 pixels wide and 13 high, and
+    // a trackbar 67 high with a channel `channel` pixels wide. Returns the trackbar's width.
+    int UseExampleGeometry(int channel) {
+        if (!hExampleFont)
+            hExampleFont = ::CreateFontA(-11, 5, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+        page.SetFont(hExampleFont);
+        EXPECT_EQ(Extent("60").cx, 12);
+        EXPECT_EQ(Extent("60").cy, 13);
+        EXPECT_EQ(Extent("100").cx, 18);
+        const int width = Client().right + channel - ChannelWidth();
+        ::SetWindowPos(Slider(), nullptr, 0, 0, width, 67, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_EQ(ChannelWidth(), channel);
+        EXPECT_EQ(Client().bottom, 67);
+        return width;
+    }
+    // The rate labels of the last paint ("Hz" left out), each with where it starts.
+    std::vector<std::pair<std::string, int>> Labels() const {
+        std::vector<std::pair<std::string, int>> labels;
+        for (const auto& call : textOuts)
+            if (call.text != "Hz") labels.emplace_back(call.text, call.at.x);
+        return labels;
     }
     // Rows top..bottom-1 inside the frame are all button face.
     ::testing::AssertionResult PanelRowsAreButtonFace(int top, int bottom) const {
@@ -137,8 +121,14 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
+    void TearDown() override {
+        slider.DestroyWindow();
+        if (hExampleFont) ::DeleteObject(hExampleFont);
+    }
+
     PageTemplate page;
     CRefreshSlider slider{ IDC_RATE_LABEL };
+    HFONT hExampleFont = nullptr;
     std::vector<GdiTextRecorder::Call> textOuts, drawTexts;
 };
 
@@ -159,7 +149,7 @@ TEST_F(RefreshSliderTest, SelectsByValueAndReportsWhatWasSelectedBefore) {
     EXPECT_EQ(slider.SelectValue(72), 60);
     EXPECT_EQ(slider.GetPos(), 1);
     ::GetWindowTextA(hCompanion, text, sizeof text);
-    EXPECT_STREQ(text, "");
+    EXPECT_STREQ(text, "72 Hz");
     EXPECT_EQ(slider.SelectValue(85), 72);
 
     // A thumb beyond the list stands for no value.
@@ -171,15 +161,9 @@ TEST_F(RefreshSliderTest, SelectsByValueAndReportsWhatWasSelectedBefore) {
 }
 
 TEST_F(RefreshSliderTest, LabelsSpreadAcrossTheChannelWithTheUnitBeneath) {
-    // A page font whose "60" measures 12 x 13, and a trackbar 67 high with a 150-pixel channel.
-    HFONT hFont = ::CreateFontA(-11, 5, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-    page.SetFont(hFont);
-    ASSERT_EQ(Extent("60").cx, 12);
-    ASSERT_EQ(Extent("60").cy, 13);
-    const int width = Client().right + 150 - ChannelWidth();
-    ::SetWindowPos(Slider(), nullptr, 0, 0, width, 67, SWP_NOMOVE | SWP_NOZORDER);
-    ASSERT_EQ(ChannelWidth(), 150);
-    ASSERT_EQ(Client().bottom, 67);
+    // "60" measures 12 x 13, the channel is 150 wide and the trackbar 67 high: the labels step
+    // (150 - 12) / 3 = 46 from x = 6, on the line y = 66 - 26 - 6 = 34.
+    const int width = UseExampleGeometry(150);
     SetRates({ 60, 72, 75, 85 });
     ASSERT_EQ(slider.SendMessage(TBM_GETNUMTICS), 4);
 
@@ -202,22 +186,18 @@ TEST_F(RefreshSliderTest, LabelsSpreadAcrossTheChannelWithTheUnitBeneath) {
     EXPECT_EQ(shot.At(width / 2, 1), ::GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(shot.At(width - 2, 33), RGB(255, 255, 255));
     EXPECT_EQ(shot.At(width / 2, 65), RGB(255, 255, 255));
-
-    slider.DestroyWindow();
-    ::DeleteObject(hFont);
 }
 
 TEST_F(RefreshSliderTest, OneRateCoversTheTrackbarWithTheDefaultSentence) {
+    // The sentence starts a line above the labels' line (34 - 13 = 21) and fills the frame.
+    const int width = UseExampleGeometry(150);
     SetRates({ 75 });
     Paint();
     EXPECT_TRUE(textOuts.empty());
     ASSERT_EQ(drawTexts.size(), 1u);
     EXPECT_EQ(drawTexts[0].text, "75 Hz is default. Manual adjustment disallowed.");
     EXPECT_EQ(drawTexts[0].format, static_cast<UINT>(DT_WORDBREAK));
-    const SIZE size60 = Extent("60");
-    const RECT client = Client();
-    const RECT expected = { size60.cx / 2, client.bottom - 1 - 3 * size60.cy - size60.cy / 2, client.right - 2,
-                            client.bottom - 2 };
+    const RECT expected = { 6, 21, width - 2, 65 };
     EXPECT_TRUE(::EqualRect(&drawTexts[0].rect, &expected));
 
     // Channel and thumb are covered above the sentence; the sentence itself is drawn.
@@ -241,14 +221,15 @@ TEST_F(RefreshSliderTest, EmptyListKeepsASaneRangeAndABlankPanel) {
 }
 
 TEST_F(RefreshSliderTest, TrackbarWithoutTicksSpacesTheLabelsPerRate) {
+    UseExampleGeometry(150);
     ::SetWindowLongPtrA(Slider(), GWL_STYLE, (::GetWindowLongPtrA(Slider(), GWL_STYLE) & ~TBS_AUTOTICKS) | TBS_NOTICKS);
     SetRates({ 60, 72, 85 });
     ASSERT_LT(slider.SendMessage(TBM_GETNUMTICS), 2);
 
+    // As if there were a tick per rate: a step of (150 - 12) / 2 = 69.
     Paint();
-    const int w = Extent("60").cx, step = (ChannelWidth() - w) / 2;
-    ASSERT_EQ(textOuts.size(), 4u);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(textOuts[k].at.x, w / 2 + k * step);
+    const std::vector<std::pair<std::string, int>> expected = { { "60", 6 }, { "72", 75 }, { "85", 144 } };
+    EXPECT_EQ(Labels(), expected);
 }
 
 TEST_F(RefreshSliderTest, TextStandsOutFromTheButtonFaceOfEveryScheme) {
@@ -288,40 +269,36 @@ TEST_F(RefreshSliderTest, TextStandsOutFromTheButtonFaceOfEveryScheme) {
     }
 }
 
+// Labels keep their places under the ticks; one that would touch the label drawn before it, or
+// the highest rate's, is left out, and the lowest and highest rates are always labelled.
+// Digits are 6 pixels wide here, so two-digit labels are 12 wide and three-digit ones 18.
 TEST_F(RefreshSliderTest, CrowdedLabelsAreLeftOutSoThatNoneTouch) {
-    const std::vector<int> four = { 60, 72, 75, 85 }, five = { 60, 70, 72, 75, 85 };
-    const std::vector<int> sixteen = { 56, 60, 65, 70, 72, 75, 80, 85, 90, 95, 100, 110, 120, 144, 160, 200 };
-    const std::vector<int> nine = { 100, 110, 120, 130, 140, 150, 160, 170, 180 };
-    LabelCheck check;
-    for (const auto& rates : { four, five, sixteen, nine }) {
-        SCOPED_TRACE(rates.size());
-        SetRates(rates);
+    using Labelled = std::vector<std::pair<std::string, int>>;
+    const struct {
+        std::vector<int> rates;
+        int channel;
+        Labelled expected;
+    } cases[] = {
+        // Step 138 / 4 = 34: room for all.
+        { { 60, 70, 72, 75, 85 }, 150, { { "60", 6 }, { "70", 40 }, { "72", 74 }, { "75", 108 }, { "85", 142 } } },
+        // Step 138 / 8 = 17 for labels 18 wide: every other one.
+        { { 100, 110, 120, 130, 140, 150, 160, 170, 180 }, 150,
+          { { "100", 6 }, { "120", 40 }, { "140", 74 }, { "160", 108 }, { "180", 142 } } },
+        // Step 138 / 15 = 9: 144 at 123 would end where 200 at 141 begins.
+        { { 56, 60, 65, 70, 72, 75, 80, 85, 90, 95, 100, 110, 120, 144, 160, 200 }, 150,
+          { { "56", 6 }, { "65", 24 }, { "72", 42 }, { "80", 60 }, { "90", 78 }, { "100", 96 }, { "200", 141 } } },
+        // Step 8 / 4 = 2: 85 at 14 would overlap 60, which ends at 18; no room for two.
+        { { 60, 70, 72, 75, 85 }, 20, { { "60", 6 } } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.rates.size() << " rates on " << c.channel << " pixels");
+        UseExampleGeometry(c.channel);
+        SetRates(c.rates);
         Paint();
-        ASSERT_TRUE(LabelsApart(rates, &check));
-        EXPECT_TRUE(check.lowest && check.highest);
-        if (rates.size() <= 5) {
-            EXPECT_EQ(check.drawn, rates.size());
-        } else if (rates.size() == 16) {
-            EXPECT_LT(check.drawn, rates.size());
-        }
+        EXPECT_EQ(Labels(), c.expected);
+        ASSERT_FALSE(textOuts.empty());
+        EXPECT_EQ(textOuts.back().text, "Hz");
     }
-
-    // No room for two: a narrow trackbar, then very large type on the full width.
-    ::SetWindowPos(Slider(), nullptr, 0, 0, 3 * Extent("60").cx, Client().bottom, SWP_NOMOVE | SWP_NOZORDER);
-    SetRates(five);
-    Paint();
-    ASSERT_TRUE(LabelsApart(five, &check));
-    EXPECT_TRUE(check.lowest);
-    EXPECT_EQ(check.drawn, 1u);
-    HFONT hHuge = ::CreateFontA(-60, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-    page.SetFont(hHuge);
-    ::SetWindowPos(Slider(), nullptr, 0, 0, 220, 200, SWP_NOMOVE | SWP_NOZORDER);
-    SetRates(sixteen);
-    Paint();
-    ASSERT_TRUE(LabelsApart(sixteen, &check));
-    EXPECT_TRUE(check.lowest);
-    slider.DestroyWindow();
-    ::DeleteObject(hHuge);
 }
 
 }  // namespace
