@@ -8,7 +8,7 @@
 namespace {
 
 // What the user is told when the change did not work, by ChangeDisplaySettingsA's result.
-UINT FailureText(LONG nResult) {
+UINT FailureTextId(LONG nResult) {
     switch (nResult) {
     case DISP_CHANGE_FAILED: return IDS_MODE_FAILED;
     case DISP_CHANGE_BADMODE: return IDS_MODE_BADMODE;
@@ -41,7 +41,7 @@ BOOL CAdapterSettings::SwitchMode(const DisplayMode* pNew, const DisplayMode* pO
         stream << CResourceText(IDS_MODE_RESTART);
         if (ShowMessage(stream, CResourceText(IDS_CONFIRM), MB_YESNO) == IDYES) ExitWindowsEx(EWX_REBOOT, 0);
     } else {
-        stream << CResourceText(FailureText(nResult));
+        stream << CResourceText(FailureTextId(nResult));
         ShowMessage(stream, CResourceText(IDS_MESSAGE), MB_OK);
     }
     return TRUE;
