@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwctype>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -301,46 +300,6 @@ TEST(Translations, EnglishHoldsThePagesOwnTexts) {
     std::vector<std::wstring> strings;
     for (UINT id = 1; id <= kStrings; ++id) strings.push_back(ResourceString(dll.Module(), kEnglish, id));
     EXPECT_EQ(strings, kEnglishTexts.strings);
-
-    // The English page is laid out as it always was.
-    struct Place {
-        int id;
-        DWORD style;
-        RECT rect;
-    };
-    const Place pagePlaces[] = {
-        { -1, WS_CHILD | WS_VISIBLE | WS_GROUP | BS_GROUPBOX, { 11, 61, 112, 121 } },
-        { IDC_NORMAL, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, { 22, 79, 72, 89 } },
-        { IDC_FAST, WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, { 22, 97, 51, 107 } },
-        { IDC_ENHPER, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTOCHECKBOX, { 141, 96, 235, 105 } },
-        { -1, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, { 22, 149, 133, 157 } },
-        { IDC_REFRESH_SLIDER, WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_AUTOTICKS, { 17, 160, 137, 201 } },
-        { IDC_REFRESH_TEST, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_TABSTOP | BS_PUSHBUTTON, { 162, 172, 226, 189 } },
-        { IDC_LOGO, WS_CHILD | WS_VISIBLE | SS_LEFT, { 28, 7, 228, 47 } },
-    };
-    const Place confirmPlaces[] = {
-        { IDOK, 0x50010001, { 35, 49, 85, 63 } },
-        { IDCANCEL, 0x50010000, { 109, 49, 159, 63 } },
-        { -1, 0x50020001, { 37, 12, 183, 36 } },
-        { -1, 0x50000003, { 9, 15, 30, 35 } },
-    };
-    auto expectPlaces = [](const DialogLayout& layout, const Place* places, size_t count) {
-        ASSERT_EQ(layout.items.size(), count);
-        for (size_t i = 0; i < count; ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(layout.items[i].id, places[i].id);
-            EXPECT_EQ(layout.items[i].style, places[i].style);
-            EXPECT_TRUE(::EqualRect(&layout.items[i].rect, &places[i].rect));
-        }
-    };
-    expectPlaces(page, pagePlaces, std::size(pagePlaces));
-    expectPlaces(confirm, confirmPlaces, std::size(confirmPlaces));
-    EXPECT_EQ(page.style, static_cast<DWORD>(WS_CHILD | WS_CAPTION | DS_SETFONT));
-    EXPECT_EQ(page.size.cx, 256);
-    EXPECT_EQ(page.size.cy, 225);
-    EXPECT_EQ(confirm.style, 0x80C800C0u);
-    EXPECT_EQ(confirm.size.cx, 195);
-    EXPECT_EQ(confirm.size.cy, 71);
 }
 
 }  // namespace
