@@ -40,8 +40,8 @@ def palette_bytes(colours):
     return b"".join(struct.pack("<BBBB", c & 0xFF, (c >> 8) & 0xFF, c >> 16, 0) for c in colours)
 
 
-def info_header(width, height, bpp, image_size, colours):
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, 0, image_size, 0, 0, colours, 0)
+def info_header(width, height, bpp, image_size, colours, compression=0):
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, compression, image_size, 0, 0, colours, 0)
 
 
 def pack_rows(pixels, bpp):
@@ -61,9 +61,28 @@ def pack_rows(pixels, bpp):
     return bytes(out)
 
 
-def write_bmp(path, pixels, bpp, colours):
-    bits = pack_rows(pixels, bpp)
-    info = info_header(len(pixels[0]), len(pixels), bpp, len(bits), len(colours)) + palette_bytes(colours)
+def rle4_rows(pixels):
+    """Bottom-up rows of 16-colour indices, run-length encoded (BI_RLE4): each run is a count
+    and a byte of two colours that alternate, every row ends with 0 0 and the bitmap with 0 1."""
+    out = bytearray()
+    for row in reversed(pixels):
+        x = 0
+        while x < len(row):
+            pair = (row[x], row[x + 1] if x + 1 < len(row) else row[x])
+            n = 1
+            while x + n < len(row) and n < 255 and row[x + n] == pair[n % 2]:
+                n += 1
+            out += bytes((n, pair[0] << 4 | pair[1]))
+            x += n
+        out += b"\0\0"
+    out += b"\0\1"
+    return bytes(out)
+
+
+def write_bmp(path, pixels, bpp, colours, rle4=False):
+    bits = rle4_rows(pixels) if rle4 else pack_rows(pixels, bpp)
+    info = info_header(len(pixels[0]), len(pixels), bpp, len(bits), len(colours), 2 if rle4 else 0)
+    info += palette_bytes(colours)
     offset = 14 + len(info)
     with open(path, "wb") as f:
         f.write(b"BM" + struct.pack("<IHHI", offset + len(bits), 0, 0, offset) + info + bits)
@@ -254,7 +273,9 @@ def question_icon():
 # --- output -------------------------------------------------------------------
 
 def main():
-    write_bmp(os.path.join(RES, "logo.bmp"), logo(), 4, VGA)
+    # The logo is mostly long runs of one colour: run-length encoded it takes a third of the room
+    # in the DLL, and LoadBitmap decodes it as every Windows does.
+    write_bmp(os.path.join(RES, "logo.bmp"), logo(), 4, VGA, rle4=True)
     for name, (colour, mono) in (("page.ico", page_icon()), ("question.ico", question_icon())):
         write_ico(os.path.join(RES, name), [(colour, 4, VGA), (mono, 1, MONO)])
 

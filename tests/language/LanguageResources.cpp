@@ -1,4 +1,5 @@
 #include "LanguageResources.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -87,6 +88,17 @@ std::wstring FromAnsi(const std::string& text) {
     wide.resize(::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
                                       static_cast<int>(wide.size())));
     return wide;
+}
+
+PageTexts TextsIn(HMODULE module, LANGID lang) {
+    PageTexts texts;
+    for (const TemplateItem& item : ReadTemplate(DialogTemplate(module, lang, IDD_SETTINGS_PAGE)).items)
+        texts.page.push_back(item.text);
+    const DialogLayout confirm = ReadTemplate(DialogTemplate(module, lang, IDD_CONFIRM_RATE));
+    texts.confirm.push_back(confirm.caption);
+    for (const TemplateItem& item : confirm.items) texts.confirm.push_back(item.text);
+    for (UINT id = 1; id <= IDS_MODE_UNHANDLED; ++id) texts.strings.push_back(ResourceString(module, lang, id));
+    return texts;
 }
 
 const PageTexts kEnglishTexts = {

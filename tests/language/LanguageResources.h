@@ -37,5 +37,7 @@ struct PageTexts {
 extern const PageTexts kEnglishTexts;
 extern const PageTexts kGermanTexts;
 extern const PageTexts kFrenchTexts;
+// The texts module holds in exactly one language (as the module, not the page, has them).
+PageTexts TextsIn(HMODULE module, LANGID lang);
 // Text in the process's ANSI code page, as the page's A-functions pass it, made wide.
 std::wstring FromAnsi(const std::string& text);

@@ -232,8 +232,9 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
     ShippedResources dll;
     ASSERT_NE(dll.Module(), nullptr);
     const std::vector<LANGID> langs = ResourceLanguages(dll.Module(), IDD_SETTINGS_PAGE);
-    // German, English, Spanish, French, Italian, Dutch, Brazilian Portuguese, Swedish.
-    EXPECT_EQ(langs, (std::vector<LANGID>{ 0x0407, 0x0409, 0x040A, 0x040C, 0x0410, 0x0413, 0x0416, 0x041D }));
+    // Spanish for every country, German, English, Spanish (Spain), French, Italian, Dutch,
+    // Brazilian Portuguese, Swedish.
+    EXPECT_EQ(langs, (std::vector<LANGID>{ 0x000A, 0x0407, 0x0409, 0x040A, 0x040C, 0x0410, 0x0413, 0x0416, 0x041D }));
     const DialogLayout englishPage = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_SETTINGS_PAGE));
     const DialogLayout englishConfirm = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_CONFIRM_RATE));
     for (LANGID lang : langs) {

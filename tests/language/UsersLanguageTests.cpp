@@ -1,7 +1,8 @@
 // The page in the user's language, through the real sheet: CTest runs this program once in each
-// of a German, a French and a Polish locale (LC_ALL), and once as it comes. Wine takes the user's
-// language from the locale; the page has no setting of its own, and Polish, which it has no
-// translation for, gets English.
+// of a German, a French, a Spanish and a Polish locale (LC_ALL), and once as it comes. Wine takes
+// the user's language from the locale; the page has no setting of its own. Wine's Spanish is
+// Spain's international sort, which gets the Spanish that Windows 95 had for Spain, and Polish,
+// which the page has no translation for, gets English.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -20,17 +21,20 @@ namespace {
 struct Locale {
     std::string name;
     LANGID userLanguage;
-    const PageTexts* texts;
+    PageTexts texts;
 };
 
 Locale StartedIn() {
     char name[64] = "";
     if (!::GetEnvironmentVariableA("LC_ALL", name, sizeof name)) ::GetEnvironmentVariableA("LANG", name, sizeof name);
     const std::string locale = name;
-    if (locale.rfind("de_DE", 0) == 0) return { locale, MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), &kGermanTexts };
-    if (locale.rfind("fr_FR", 0) == 0) return { locale, MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), &kFrenchTexts };
-    if (locale.rfind("pl_PL", 0) == 0) return { locale, MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT), &kEnglishTexts };
-    return { locale, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), &kEnglishTexts };
+    if (locale.rfind("de_DE", 0) == 0) return { locale, MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), kGermanTexts };
+    if (locale.rfind("fr_FR", 0) == 0) return { locale, MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), kFrenchTexts };
+    if (locale.rfind("es_ES", 0) == 0)
+        return { locale, MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN),
+                 TextsIn(::GetModuleHandleA(nullptr), MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH)) };
+    if (locale.rfind("pl_PL", 0) == 0) return { locale, MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT), kEnglishTexts };
+    return { locale, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), kEnglishTexts };
 }
 
 std::vector<std::wstring> WindowTexts(HWND hWnd, bool withCaption) {
@@ -55,7 +59,7 @@ TEST(UsersLanguage, PageDialogsAndMessagesSpeakIt) {
     SCOPED_TRACE(locale.name.empty() ? "no locale" : locale.name);
     ASSERT_EQ(::GetUserDefaultUILanguage(), locale.userLanguage)
         << "Wine did not take the locale's language: is the C library's locale there (tools/bootstrap)?";
-    const std::vector<std::wstring>& s = locale.texts->strings;
+    const std::vector<std::wstring>& s = locale.texts.strings;
     auto string = [&](UINT id) { return s[id - 1]; };
 
     PageHarness h;
@@ -63,7 +67,7 @@ TEST(UsersLanguage, PageDialogsAndMessagesSpeakIt) {
     h.adapter.currentRate = 60;
     GdiTextRecorder recorder;
     h.Open();
-    EXPECT_EQ(WindowTexts(h.PageWindow(), false), locale.texts->page);
+    EXPECT_EQ(WindowTexts(h.PageWindow(), false), locale.texts.page);
     bool hzDrawn = false;
     for (const auto& call : recorder.textOuts) hzDrawn |= FromAnsi(call.text) == string(IDS_HZ);
     EXPECT_TRUE(hzDrawn) << "the unit under the rates";
@@ -81,8 +85,8 @@ TEST(UsersLanguage, PageDialogsAndMessagesSpeakIt) {
     });
     h.Click(IDC_REFRESH_TEST);
     ASSERT_FALSE(confirmation.empty());
-    confirmation.back() = locale.texts->confirm.back();  // the icon control, which shows no text
-    EXPECT_EQ(confirmation, locale.texts->confirm);
+    confirmation.back() = locale.texts.confirm.back();  // the icon control, which shows no text
+    EXPECT_EQ(confirmation, locale.texts.confirm);
     ASSERT_EQ(h.user->boxes.size(), 4u);
     const Box warning = Seen(h.user->boxes[0]), restart = Seen(h.user->boxes[1]), failed = Seen(h.user->boxes[2]),
               restored = Seen(h.user->boxes[3]);
