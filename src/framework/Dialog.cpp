@@ -11,6 +11,8 @@ END_MESSAGE_MAP()
 namespace {
 // The dialog about to be created on this (the only user-interface) thread.
 CDialog* g_pDialogToAttach = nullptr;
+// A modal dialog that could not be attached, until its WM_INITDIALOG ends it.
+HWND g_hUnattachedModal = nullptr;
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
@@ -43,17 +45,23 @@ void CDialog::DoDataExchange(CDataExchange*) {}
 
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
-    // A modal dialog placed at the origin of its template opens centred over its owner.
+    // A modal dialog placed at the origin of its template opens centred over its owner, and
+    // wholly on the screen's work area, however near an edge the owner stands.
     if (m_bModal && !(::GetWindowLongA(m_hWnd, GWL_STYLE) & DS_CENTER)) {
-        HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
-        RECT rcOwner, rcDlg;
-        if (hOwner) ::GetWindowRect(hOwner, &rcOwner);
-        else ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcOwner, 0);
+        RECT rcWork, rcDlg;
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+        RECT rcOwner = rcWork;
+        if (HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER)) ::GetWindowRect(hOwner, &rcOwner);
         ::GetWindowRect(m_hWnd, &rcDlg);
         const int w = rcDlg.right - rcDlg.left, h = rcDlg.bottom - rcDlg.top;
-        ::SetWindowPos(m_hWnd, nullptr, rcOwner.left + (rcOwner.right - rcOwner.left - w) / 2,
-                       rcOwner.top + (rcOwner.bottom - rcOwner.top - h) / 2, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        int x = rcOwner.left + (rcOwner.right - rcOwner.left - w) / 2;
+        int y = rcOwner.top + (rcOwner.bottom - rcOwner.top - h) / 2;
+        // The top left corner wins when the dialog is larger than the work area.
+        if (x > rcWork.right - w) x = rcWork.right - w;
+        if (x < rcWork.left) x = rcWork.left;
+        if (y > rcWork.bottom - h) y = rcWork.bottom - h;
+        if (y < rcWork.top) y = rcWork.top;
+        ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return TRUE;
 }
@@ -70,9 +78,16 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
     if (g_pDialogToAttach && !CWnd::FromHandlePermanent(hWnd)) {
         CDialog* pDlg = g_pDialogToAttach;
         g_pDialogToAttach = nullptr;
-        pDlg->SubclassWindow(hWnd);
+        // A modal dialog without its object could never be answered: it ends as it opens, as
+        // one that could not be created. A page simply shows without its behaviour.
+        if (!pDlg->SubclassWindow(hWnd) && pDlg->m_bModal) g_hUnattachedModal = hWnd;
     }
     if (message != WM_INITDIALOG) return FALSE;
+    if (hWnd == g_hUnattachedModal) {
+        g_hUnattachedModal = nullptr;
+        ::EndDialog(hWnd, -1);
+        return FALSE;
+    }
     auto* pDlg = static_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
     return pDlg ? pDlg->OnInitDialog() : TRUE;
 }

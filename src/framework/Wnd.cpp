@@ -33,9 +33,10 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, AttachmentProperty())) : nullptr;
 }
 
-void CWnd::Attach(HWND hWnd) {
+BOOL CWnd::Attach(HWND hWnd) {
+    if (!::SetPropA(hWnd, AttachmentProperty(), this)) return FALSE;
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, AttachmentProperty(), this);
+    return TRUE;
 }
 
 void CWnd::Detach() {
@@ -45,7 +46,9 @@ void CWnd::Detach() {
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (!hWnd || m_hWnd || FromHandlePermanent(hWnd)) return FALSE;
-    Attach(hWnd);
+    // Subclassed without the property, the window would find no object and lose every message
+    // to the default procedure: short of memory it is left as it was.
+    if (!Attach(hWnd)) return FALSE;
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameworkWndProc)));
     return TRUE;

@@ -19,7 +19,8 @@ public:
     // The object attached to a window by this module, or nullptr.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
-    // Attaches this object to an existing window and routes its messages through the map.
+    // Attaches this object to an existing window and routes its messages through the map;
+    // FALSE, with the window left as it was, when it cannot be attached.
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     // Gives the window its previous procedure back and detaches it.
@@ -69,7 +70,7 @@ protected:
     WNDPROC m_pfnSuper = nullptr;
 
 private:
-    void Attach(HWND hWnd);
+    BOOL Attach(HWND hWnd);
     void Detach();
 
     struct CurrentMessage { UINT message; WPARAM wParam; LPARAM lParam; };
