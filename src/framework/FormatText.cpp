@@ -35,7 +35,29 @@ private:
     std::size_t m_nLength = 0;
 };
 
+// The decimal digits of nValue, with a minus sign when it is negative.
+void PutDecimal(CBoundedText& text, int nValue) {
+    if (nValue < 0) text.Put('-');
+    // Negated as unsigned, so that the most negative value keeps its digits.
+    text.PutNumber(nValue < 0 ? 0u - static_cast<std::uint32_t>(nValue) : static_cast<std::uint32_t>(nValue), 10);
+}
+
 }  // namespace
+
+int InsertNumber(char* pszBuffer, std::size_t nSize, const char* pszText, int nValue) {
+    CBoundedText text(pszBuffer, nSize);
+    bool bInserted = false;
+    for (const char* p = pszText; *p; ++p) {
+        if (!bInserted && p[0] == '%' && p[1] == 'd') {
+            PutDecimal(text, nValue);
+            bInserted = true;
+            ++p;
+        } else {
+            text.Put(*p);
+        }
+    }
+    return text.Finish(nSize > 0);
+}
 
 int FormatText(char* pszBuffer, std::size_t nSize, const char* pszFormat, ...) {
     CBoundedText text(pszBuffer, nSize);
@@ -47,13 +69,9 @@ int FormatText(char* pszBuffer, std::size_t nSize, const char* pszFormat, ...) {
             continue;
         }
         switch (*++p) {
-        case 'd': {
-            const int nValue = va_arg(args, int);
-            if (nValue < 0) text.Put('-');
-            // Negated as unsigned, so that the most negative value keeps its digits.
-            text.PutNumber(nValue < 0 ? 0u - static_cast<std::uint32_t>(nValue) : static_cast<std::uint32_t>(nValue), 10);
+        case 'd':
+            PutDecimal(text, va_arg(args, int));
             break;
-        }
         case 'u':
             text.PutNumber(va_arg(args, unsigned), 10);
             break;

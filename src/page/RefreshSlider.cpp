@@ -23,7 +23,7 @@ const char* CRefreshSlider::FormatValue(int nPos) {
     const int nCount = m_values.GetCount();
     m_szValue[0] = '\0';
     if (nCount == 1) {
-        FormatText(m_szValue, sizeof m_szValue, CResourceText(IDS_SINGLE_RATE), m_values[0]);
+        InsertNumber(m_szValue, sizeof m_szValue, CResourceText(IDS_SINGLE_RATE), m_values[0]);
     } else if (nPos >= 0 && nPos < nCount) {
         const CResourceText unit(IDS_HZ);
         FormatText(m_szValue, sizeof m_szValue, "%d %s", m_values[nPos], static_cast<const char*>(unit));
