@@ -1,9 +1,9 @@
 // One registry value exactly as it was stored (its type and bytes, whatever their size), or the
-// fact that there was none, so that it can be put back after a temporary change.
+// fact that there was none, so that it can be put back after a temporary change. The key it was
+// read from stays open until then: putting it back needs no second lookup that could fail.
 #pragma once
 #include <windows.h>
-
-class CRegistryKey;
+#include "settings/RegistryKey.h"
 
 class CSavedValue {
 public:
@@ -12,14 +12,18 @@ public:
     CSavedValue(const CSavedValue&) = delete;
     CSavedValue& operator=(const CSavedValue&) = delete;
 
-    // Reads the value; TRUE when it was read, or found not to exist.
-    BOOL Save(const CRegistryKey& key, const char* pszName);
+    // The key to save from and restore to; open it with query and set-value access.
+    CRegistryKey& Key() { return m_key; }
+    // Reads the value from Key(); TRUE when it was read, or found not to exist.
+    BOOL Save(const char* pszName);
     // Puts back what Save found: the same type and bytes, or no value at all. Nothing happens
     // when nothing was saved.
-    void Restore(const CRegistryKey& key, const char* pszName) const;
-    BOOL IsSaved() const { return m_bSaved; }
+    void Restore(const char* pszName) const;
 
 private:
+    BOOL PutBack(const char* pszName) const;
+
+    CRegistryKey m_key;
     BOOL m_bSaved = FALSE;
     BOOL m_bExists = FALSE;
     DWORD m_dwType = 0;

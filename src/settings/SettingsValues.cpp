@@ -64,14 +64,10 @@ BOOL CAdapterSettings::GetRefreshRate(int* pnRefreshRate) { return ReadValue("Re
 void CAdapterSettings::SetRefreshRate(int nRefreshRate) { WriteValue("RefreshRate", nRefreshRate); }
 
 BOOL CAdapterSettings::SaveRefreshRate(CSavedValue& saved) {
-    CRegistryKey key;
-    return OpenValueKey(key, KEY_READ) && saved.Save(key, "RefreshRate");
+    return OpenValueKey(saved.Key(), KEY_QUERY_VALUE | KEY_SET_VALUE) && saved.Save("RefreshRate");
 }
 
-void CAdapterSettings::RestoreRefreshRate(const CSavedValue& saved) {
-    CRegistryKey key;
-    if (OpenValueKey(key, KEY_SET_VALUE)) saved.Restore(key, "RefreshRate");
-}
+void CAdapterSettings::RestoreRefreshRate(const CSavedValue& saved) { saved.Restore("RefreshRate"); }
 
 BOOL CAdapterSettings::GetMclkFast(int* pnFast) {
     int nMclk = 0;
