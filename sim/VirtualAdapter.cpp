@@ -51,12 +51,12 @@ int VirtualAdapter::HandleRefresh(RefreshEscapeRecord& record) {
             return refreshResult;
         }
         record.wLimitMode = limitMode;
-        record.wRefreshRate = currentRate;
+        record.wRefreshRate = static_cast<SHORT>(ReportedRate());
         record.wMaxRate = maxRate;
         std::memset(record.awRates, 0, sizeof record.awRates);
         for (size_t i = 0; i < rates.size() && i < MAX_LISTED_RATES; ++i) record.awRates[i] = rates[i];
     } else if (record.wFunction == REFRESH_SET) {
-        pendingRate = record.wRefreshRate;
+        toldRate = record.wRefreshRate;
     }
     return refreshResult;
 }
@@ -90,9 +90,11 @@ LONG WINAPI VirtualAdapter::HookChangeDisplaySettingsA(DEVMODEA* mode, DWORD fla
     if (mode) std::memcpy(&change.mode, mode, std::min<size_t>(mode->dmSize, sizeof change.mode));
     change.flags = flags;
     self->modeChanges.push_back(change);
-    if (self->modeChangeResult == DISP_CHANGE_SUCCESSFUL && mode && (mode->dmFields & DM_DISPLAYFREQUENCY)) {
-        self->currentRate = static_cast<SHORT>(mode->dmDisplayFrequency);
-        self->pendingRate.reset();
+    if (mode && (mode->dmFields & DM_DISPLAYFREQUENCY)) {
+        const LONG result = self->modeChangeResult;
+        if (result == DISP_CHANGE_SUCCESSFUL) self->currentRate = static_cast<SHORT>(mode->dmDisplayFrequency);
+        if ((result == DISP_CHANGE_SUCCESSFUL || result == DISP_CHANGE_RESTART) && (flags & CDS_UPDATEREGISTRY))
+            self->storedRate = static_cast<int>(mode->dmDisplayFrequency);
     }
     return self->modeChangeResult;
 }

@@ -26,9 +26,9 @@ public:
     int escapeSupport = 1;          // QUERYESCSUPPORT answer for the refresh escape
     int refreshResult = 1;          // ExtEscape result of the refresh escape
     bool writesReply = true;        // false: the driver leaves the record as it came
-    SHORT limitMode = 0;            // LIMIT_NONE: no maximum
+    SHORT limitMode = 0;            // the monitor's limit applies; LIMIT_NONE: no maximum
     SHORT maxRate = 85;
-    SHORT currentRate = 60;
+    SHORT currentRate = 60;         // the rate on the screen
     std::vector<SHORT> rates = { 60, 70, 72, 75, 85 };
     std::optional<RefreshEscapeRecord> rawReply;  // when set, the reply verbatim
     LONG modeChangeResult = DISP_CHANGE_SUCCESSFUL;
@@ -54,8 +54,14 @@ public:
     std::vector<ModeChange> modeChanges;
     // The refresh-escape records sent, in order.
     std::vector<RefreshEscapeRecord> RefreshRequests() const;
-    // The refresh rate the last REFRESH_SET asked for, waiting for the mode change.
-    std::optional<int> pendingRate;
+    // The rate the last REFRESH_SET told the driver: from then on the driver reports it as its
+    // current rate, whether or not a mode change put it on the screen.
+    std::optional<int> toldRate;
+    // The rate the display settings hold for the next start, once a mode change stored one (one
+    // that worked, or one that waits for a restart).
+    std::optional<int> storedRate;
+    // The rate the driver reports as current.
+    int ReportedRate() const { return toldRate.value_or(currentRate); }
 
     static VirtualAdapter* Current();
 

@@ -128,7 +128,7 @@ void CDialogDlg::EnableControl(CWnd& control, BOOL bEnable) {
 
 BOOL CDialogDlg::OnKillActive() { return TRUE; }
 
-// While a refresh test is under way the sheet's Cancel, OK and Apply wait for it: its boxes
+// While a refresh test is under way the sheet's Cancel, OK and Apply are refused: its boxes
 // have no owner, so they can be pressed behind them.
 BOOL CDialogDlg::OnQueryCancel() { return !m_bTestRunning; }
 
@@ -138,7 +138,7 @@ BOOL CDialogDlg::OnApply() { return m_bTestRunning ? FALSE : CPropertyPage::OnAp
 // are written only by OK and Apply, but a refresh test has stored its mode changes with the
 // display settings already, and each activation has written "RefreshRate" for a moment and put
 // it back. The sheet asks only its current page, so a cancel can still arrive during a test, from
-// another page: the test then tries nothing.
+// another page: behind the warning, the test then tries nothing.
 void CDialogDlg::OnCancel() {
     if (m_bTestRunning) m_bCancelledInTest = TRUE;
 }

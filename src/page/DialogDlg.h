@@ -66,6 +66,8 @@ private:
     // TRUE when anything was written.
     BOOL WriteChangedSettings();
     void UpdateRefreshTestButton();
+    // Switches the display to mode through the settings object; DISP_CHANGE_FAILED without one.
+    LONG SwitchTo(const DisplayMode& mode, const DisplayMode& from);
     // The slider's rate is now the page's starting point: nothing on it is the user's choice yet.
     void TakeRateInForce();
     // Enables or disables a control; a control losing the keyboard focus hands it on first.

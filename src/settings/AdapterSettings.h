@@ -31,13 +31,15 @@ public:
     void SetRefreshRate(int nRefreshRate);
     BOOL GetMclkFast(int* pnFast);   // 1 for the Fast clock, 0 for anything else
     void SetMclkFast(BOOL bFast);
-    // "RefreshRate" exactly as stored, or its absence, and putting that back.
+    // "RefreshRate" exactly as stored, or its absence, and putting that back into the key it
+    // was read from.
     BOOL SaveRefreshRate(CSavedValue& saved);
     void RestoreRefreshRate(const CSavedValue& saved);
 
     // Changes the display mode to pNew, asking for the fields in which it differs from pOld, and
-    // tells the user about any result but success. Always TRUE.
-    BOOL SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld);
+    // tells the user about any result but success. Returns ChangeDisplaySettingsA's result, so
+    // that the caller knows whether the mode changed, waits for a restart or stayed as it was.
+    LONG SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld);
 
     BOOL IsFound() const { return m_bFound; }
     const char* GetHardwareKey() const { return m_szHardwareKey; }

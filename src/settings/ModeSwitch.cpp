@@ -20,7 +20,7 @@ UINT FailureTextId(LONG nResult) {
 
 }  // namespace
 
-BOOL CAdapterSettings::SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld) {
+LONG CAdapterSettings::SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld) {
     std::memset(&m_devMode, 0, sizeof m_devMode);
     m_devMode.dmSize = kDevModeSize95;
     m_devMode.dmBitsPerPel = pNew->bitsPerPixel;
@@ -33,7 +33,7 @@ BOOL CAdapterSettings::SwitchMode(const DisplayMode* pNew, const DisplayMode* pO
     if (pNew->refreshRate != pOld->refreshRate) m_devMode.dmFields |= DM_DISPLAYFREQUENCY;
 
     const LONG nResult = ChangeDisplaySettingsA(&m_devMode, CDS_UPDATEREGISTRY);
-    if (nResult == DISP_CHANGE_SUCCESSFUL) return TRUE;
+    if (nResult == DISP_CHANGE_SUCCESSFUL) return nResult;
 
     CMessageStream stream(nullptr);
     if (nResult == DISP_CHANGE_RESTART) {
@@ -44,5 +44,5 @@ BOOL CAdapterSettings::SwitchMode(const DisplayMode* pNew, const DisplayMode* pO
         stream << CResourceText(FailureTextId(nResult));
         ShowMessage(stream, CResourceText(IDS_MESSAGE), MB_OK);
     }
-    return TRUE;
+    return nResult;
 }

@@ -72,10 +72,11 @@ TEST(UsersLanguage, PageDialogsAndMessagesSpeakIt) {
     for (const auto& call : recorder.textOuts) hzDrawn |= FromAnsi(call.text) == string(IDS_HZ);
     EXPECT_TRUE(hzDrawn) << "the unit under the rates";
 
-    // A refresh test whose mode change asks for a restart, declined; the way back fails.
+    // A refresh test whose mode change asks for a restart, declined; the way back fails, which
+    // is the last word.
     h.adapter.modeChangeResult = DISP_CHANGE_RESTART;
     h.MoveSlider(3);
-    h.user->Answer(IDOK).Answer(IDNO).Answer(IDOK).Answer(IDOK);
+    h.user->Answer(IDOK).Answer(IDNO).Answer(IDOK);
     std::vector<std::wstring> confirmation;
     DialogDriver driver;
     driver.Then([&](HWND hDlg) {
@@ -87,9 +88,15 @@ TEST(UsersLanguage, PageDialogsAndMessagesSpeakIt) {
     ASSERT_FALSE(confirmation.empty());
     confirmation.back() = locale.texts.confirm.back();  // the icon control, which shows no text
     EXPECT_EQ(confirmation, locale.texts.confirm);
-    ASSERT_EQ(h.user->boxes.size(), 4u);
+    // A declined rate that works: the notice that it was restored.
+    h.adapter.modeChangeResult = DISP_CHANGE_SUCCESSFUL;
+    h.MoveSlider(4);
+    h.user->Answer(IDOK).Answer(IDOK);
+    driver.Then(DialogDriver::Click(IDCANCEL));
+    h.Click(IDC_REFRESH_TEST);
+    ASSERT_EQ(h.user->boxes.size(), 5u);
     const Box warning = Seen(h.user->boxes[0]), restart = Seen(h.user->boxes[1]), failed = Seen(h.user->boxes[2]),
-              restored = Seen(h.user->boxes[3]);
+              restored = Seen(h.user->boxes[4]);
     EXPECT_EQ(warning.text, string(IDS_REFRESH_WARNING));
     EXPECT_EQ(warning.caption, string(IDS_CAPTION));
     EXPECT_EQ(restart.text, string(IDS_MODE_RESTART));

@@ -22,9 +22,10 @@ protected:
             ASSERT_NE(ImportPatch::FindSlot(program, "USER32.dll", function), nullptr) << function;
     }
 
-    // Switches from kOld to newMode and returns the one mode change asked for.
+    // Switches from kOld to newMode and returns the one mode change asked for; the caller
+    // learns the platform's result.
     VirtualAdapter::ModeChange Switch(const DisplayMode& newMode) {
-        EXPECT_TRUE(settings.SwitchMode(&newMode, &kOld));
+        EXPECT_EQ(settings.SwitchMode(&newMode, &kOld), adapter.modeChangeResult);
         EXPECT_EQ(adapter.modeChanges.size(), 1u);
         return adapter.modeChanges.empty() ? VirtualAdapter::ModeChange{} : adapter.modeChanges.back();
     }
