@@ -23,6 +23,8 @@ ResourceLedger::ResourceLedger(HMODULE module) : m_module(module) {
     Patch("GDI32.dll", "CreateBitmap", reinterpret_cast<const void*>(&CreateBitmap_));
     Patch("GDI32.dll", "CreateCompatibleBitmap", reinterpret_cast<const void*>(&CreateCompatibleBitmap_));
     Patch("GDI32.dll", "DeleteObject", reinterpret_cast<const void*>(&DeleteObject_));
+    Patch("GDI32.dll", "SelectObject", reinterpret_cast<const void*>(&SelectObject_));
+    Patch("USER32.dll", "EndPaint", reinterpret_cast<const void*>(&EndPaint_));
     Patch("KERNEL32.dll", "HeapAlloc", reinterpret_cast<const void*>(&HeapAlloc_));
     Patch("KERNEL32.dll", "HeapReAlloc", reinterpret_cast<const void*>(&HeapReAlloc_));
     Patch("KERNEL32.dll", "HeapFree", reinterpret_cast<const void*>(&HeapFree_));
@@ -47,7 +49,8 @@ void* ResourceLedger::Real(const char* function) const {
 std::string ResourceLedger::Report() const {
     std::ostringstream out;
     out << "open registry keys " << OpenKeys() << ", held DCs " << HeldDCs() << ", live GDI objects "
-        << LiveObjects() << ", live heap blocks " << LiveHeapBlocks() << ", stray releases " << m_stray;
+        << LiveObjects() << " (deletions refused while selected " << m_refused << "), live heap blocks "
+        << LiveHeapBlocks() << ", stray releases " << m_stray;
     return out.str();
 }
 
@@ -80,6 +83,7 @@ HDC WINAPI ResourceLedger::GetDC_(HWND hWnd) {
 int WINAPI ResourceLedger::ReleaseDC_(HWND hWnd, HDC hdc) {
     ResourceLedger* self = g_pLedger;
     if (!self->m_dcs.erase(hdc)) ++self->m_stray;
+    self->Forget(hdc);
     return RealOf<decltype(&::ReleaseDC)>(self->Real("ReleaseDC"))(hWnd, hdc);
 }
 
@@ -96,6 +100,7 @@ HDC WINAPI ResourceLedger::CreateCompatibleDC_(HDC hdc) {
 BOOL WINAPI ResourceLedger::DeleteDC_(HDC hdc) {
     ResourceLedger* self = g_pLedger;
     if (!self->m_dcs.erase(hdc)) ++self->m_stray;
+    self->Forget(hdc);
     return RealOf<decltype(&::DeleteDC)>(self->Real("DeleteDC"))(hdc);
 }
 
@@ -141,9 +146,32 @@ HBITMAP WINAPI ResourceLedger::LoadBitmapA_(HINSTANCE hInst, LPCSTR name) {
 
 BOOL WINAPI ResourceLedger::DeleteObject_(HGDIOBJ object) {
     ResourceLedger* self = g_pLedger;
+    for (const auto& dc : self->m_selected) {
+        for (const auto& selection : dc.second) {
+            if (selection.second != object) continue;
+            // Windows 9x refuses, and the object is lost for good.
+            ++self->m_refused;
+            return FALSE;
+        }
+    }
     if (!self->m_objects.erase(object)) ++self->m_stray;
     return RealOf<decltype(&::DeleteObject)>(self->Real("DeleteObject"))(object);
 }
+
+HGDIOBJ WINAPI ResourceLedger::SelectObject_(HDC hdc, HGDIOBJ object) {
+    ResourceLedger* self = g_pLedger;
+    HGDIOBJ previous = RealOf<decltype(&::SelectObject)>(self->Real("SelectObject"))(hdc, object);
+    if (previous && previous != HGDI_ERROR) self->m_selected[hdc][::GetObjectType(object)] = object;
+    return previous;
+}
+
+BOOL WINAPI ResourceLedger::EndPaint_(HWND hWnd, const PAINTSTRUCT* ps) {
+    ResourceLedger* self = g_pLedger;
+    self->Forget(ps->hdc);
+    return RealOf<decltype(&::EndPaint)>(self->Real("EndPaint"))(hWnd, ps);
+}
+
+void ResourceLedger::Forget(HDC hdc) { m_selected.erase(hdc); }
 
 LPVOID WINAPI ResourceLedger::HeapAlloc_(HANDLE heap, DWORD flags, SIZE_T size) {
     ResourceLedger* self = g_pLedger;

@@ -1,8 +1,10 @@
 // Counts the registry keys, device contexts, GDI objects and process-heap blocks one module
 // takes and gives back, by patching that module's imports. A test arms a ledger around what it drives and expects
-// every count balanced afterwards. One ledger at a time.
+// every count balanced afterwards. One ledger at a time. It keeps Windows 9x's rule that Wine
+// does not: an object still selected into a device context cannot be deleted, so it stays live.
 #pragma once
 #include <windows.h>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -20,8 +22,10 @@ public:
     size_t OpenKeys() const { return m_keys.size(); }
     // Device contexts got (GetDC, CreateCompatibleDC) and not given back.
     size_t HeldDCs() const { return m_dcs.size(); }
-    // GDI objects created (pens, bitmaps, brushes, fonts) and not deleted.
+    // GDI objects created (pens, bitmaps, brushes, fonts) and not deleted, those whose deletion
+    // was refused because they were still selected into a device context among them.
     size_t LiveObjects() const { return m_objects.size(); }
+    size_t RefusedDeletions() const { return m_refused; }
     // Blocks of the process heap allocated and not freed. Freeing a block allocated before the
     // ledger was armed is not a fault, so such frees are not counted anywhere.
     size_t LiveHeapBlocks() const { return m_blocks.size(); }
@@ -55,6 +59,10 @@ private:
     static HBITMAP WINAPI CreateCompatibleBitmap_(HDC, int, int);
     static HBITMAP WINAPI LoadBitmapA_(HINSTANCE, LPCSTR);
     static BOOL WINAPI DeleteObject_(HGDIOBJ);
+    static HGDIOBJ WINAPI SelectObject_(HDC, HGDIOBJ);
+    static BOOL WINAPI EndPaint_(HWND, const PAINTSTRUCT*);
+    // The device context is gone or back in the system's cache: nothing is selected into it any more.
+    void Forget(HDC hdc);
     static LPVOID WINAPI HeapAlloc_(HANDLE, DWORD, SIZE_T);
     static LPVOID WINAPI HeapReAlloc_(HANDLE, DWORD, LPVOID, SIZE_T);
     static BOOL WINAPI HeapFree_(HANDLE, DWORD, LPVOID);
@@ -65,5 +73,7 @@ private:
     std::set<HDC> m_dcs;
     std::set<HGDIOBJ> m_objects;
     std::set<void*> m_blocks;
+    std::map<HDC, std::map<DWORD, HGDIOBJ>> m_selected;  // by object type
+    size_t m_refused = 0;
     size_t m_stray = 0, m_keysOpened = 0, m_dcsTaken = 0, m_objectsCreated = 0, m_blocksAllocated = 0;
 };
