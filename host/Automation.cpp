@@ -39,16 +39,6 @@ RECT UnionOfWindows(HWND a, HWND b) {
     return result;
 }
 
-HWND Automation::FindPage(DisplaySheet& sheet, const char* caption) const {
-    const std::vector<std::string> tabs = sheet.TabCaptions();
-    for (size_t i = 0; i < tabs.size(); ++i) {
-        if (tabs[i] != caption) continue;
-        PropSheet_SetCurSel(sheet.Window(), nullptr, i);
-        return PropSheet_GetCurrentPageHwnd(sheet.Window());
-    }
-    return nullptr;
-}
-
 void Automation::AnswerConfirmation(HWND hDlg) {
     if (m_script.screenshot.empty()) {
         if (m_script.answer != "none") DialogDriver::Click(m_script.answer == "yes" ? IDOK : IDCANCEL)(hDlg);
@@ -60,17 +50,25 @@ void Automation::AnswerConfirmation(HWND hDlg) {
 void CALLBACK Automation::CaptureConfirmation(HWND hDlg, UINT, UINT_PTR id, DWORD) {
     ::KillTimer(hDlg, id);
     Automation* self = g_pAutomation;
-    const RECT rc = UnionOfWindows(self->m_pSheet->Window(), hDlg);
+    const RECT rc = UnionOfWindows(self->m_hSheet, hDlg);
     if (SaveScreenImage(rc, self->m_script.screenshot.c_str())) std::printf("%s\n", self->m_script.screenshot.c_str());
     else self->m_ok = false;
     if (self->m_script.answer != "none") DialogDriver::Click(self->m_script.answer == "yes" ? IDOK : IDCANCEL)(hDlg);
 }
 
-bool Automation::Run(DisplaySheet& sheet) {
+bool Automation::Run(HWND hSheet) {
     g_pAutomation = this;
-    m_pSheet = &sheet;
-    DrainMessages(sheet.Window());
-    HWND hPage = FindPage(sheet, "Tavrolin");
+    m_hSheet = hSheet;
+    m_ok = Steps();
+    DrainMessages(hSheet);
+    PropSheet_PressButton(hSheet, m_script.apply ? PSBTN_OK : PSBTN_CANCEL);
+    return m_ok;
+}
+
+bool Automation::Steps() {
+    const HWND hSheet = m_hSheet;
+    DrainMessages(hSheet);
+    HWND hPage = SelectSheetPage(hSheet, "Tavrolin");
     HWND hSlider = hPage ? ::GetDlgItem(hPage, kSlider) : nullptr;
     if ((m_script.selectRate || m_script.refreshTest || m_script.reportRate) && !hSlider) return false;
 
@@ -90,8 +88,8 @@ bool Automation::Run(DisplaySheet& sheet) {
         if (m_script.answer != "yes") m_driver.Then(DialogDriver::Click(IDOK));  // the notice
         ::SendMessageA(hButton, BM_CLICK, 0, 0);  // returns when the test is over
     } else if (!m_script.screenshot.empty()) {
-        DrainMessages(sheet.Window());
-        if (!SaveWindowImage(sheet.Window(), m_script.screenshot.c_str())) return false;
+        DrainMessages(hSheet);
+        if (!SaveWindowImage(hSheet, m_script.screenshot.c_str())) return false;
         std::printf("%s\n", m_script.screenshot.c_str());
     }
     if (m_script.reportRate) {
@@ -100,9 +98,8 @@ bool Automation::Run(DisplaySheet& sheet) {
     }
     if (m_script.reportTabs) {
         std::string tabs;
-        for (const std::string& caption : sheet.TabCaptions()) tabs += (tabs.empty() ? "" : ", ") + caption;
+        for (const std::string& caption : SheetTabCaptions(hSheet)) tabs += (tabs.empty() ? "" : ", ") + caption;
         std::printf("tabs: %s\n", tabs.c_str());
     }
-    if (m_script.apply) PropSheet_PressButton(sheet.Window(), PSBTN_OK);
     return m_ok;
 }

@@ -27,16 +27,17 @@ struct AutomationScript {
 class Automation {
 public:
     explicit Automation(const AutomationScript& script) : m_script(script) {}
-    // Runs the script against the open sheet; FALSE when a step could not be done.
-    bool Run(DisplaySheet& sheet);
+    // Runs the script against the open sheet, from inside its modal loop, and ends the sheet:
+    // with OK when the script says so, else with Cancel. FALSE when a step could not be done.
+    bool Run(HWND hSheet);
 
 private:
-    HWND FindPage(DisplaySheet& sheet, const char* caption) const;
+    bool Steps();
     void AnswerConfirmation(HWND hDlg);
     static void CALLBACK CaptureConfirmation(HWND hDlg, UINT, UINT_PTR id, DWORD);
 
     AutomationScript m_script;
-    DisplaySheet* m_pSheet = nullptr;
+    HWND m_hSheet = nullptr;
     DialogDriver m_driver;
     bool m_ok = true;
 };

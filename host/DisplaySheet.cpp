@@ -43,7 +43,31 @@ INT_PTR CALLBACK DisplaySheet::SettingsPageProc(HWND hWnd, UINT message, WPARAM,
     return TRUE;
 }
 
-HWND DisplaySheet::Show(const char* startPage) {
+void DisplaySheet::UseHandler(IShellPropSheetExt* pHandler) { m_pHandler = pHandler; }
+
+namespace {
+// The sheet being shown; there is one at a time on the shell's thread.
+DisplaySheet* g_pShowing = nullptr;
+}
+
+int CALLBACK DisplaySheet::SheetCallback(HWND hSheet, UINT message, LPARAM) {
+    // The modal loop starts once the sheet is made: the timer runs the rest inside it.
+    if (message == PSCB_INITIALIZED && g_pShowing) {
+        g_pShowing->m_hSheet = hSheet;
+        ::SetTimer(nullptr, 0, 0, &DisplaySheet::Start);
+    }
+    return 0;
+}
+
+void CALLBACK DisplaySheet::Start(HWND, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(nullptr, id);
+    DisplaySheet* self = g_pShowing;
+    if (!self || !self->m_hSheet) return;
+    if (!self->m_startPage.empty()) SelectSheetPage(self->m_hSheet, self->m_startPage.c_str());
+    if (self->m_script) self->m_script(self->m_hSheet);
+}
+
+bool DisplaySheet::Run(const char* startPage, Script script) {
     PROPSHEETPAGEA psp = {};
     psp.dwSize = PROPSHEETPAGEA_V1_SIZE;
     psp.hInstance = ::GetModuleHandleA(nullptr);
@@ -52,28 +76,30 @@ HWND DisplaySheet::Show(const char* startPage) {
     m_pages.clear();
     if (HPROPSHEETPAGE hOwn = ::CreatePropertySheetPageA(&psp)) m_pages.push_back(hOwn);
     if (m_hpsxa) ::SHAddFromPropSheetExtArray(m_hpsxa, &AddPage, reinterpret_cast<LPARAM>(this));
+    if (m_pHandler) m_pHandler->AddPages(&AddPage, reinterpret_cast<LPARAM>(this));
 
     PROPSHEETHEADERA psh = {};
     psh.dwSize = PROPSHEETHEADERA_V1_SIZE;
-    psh.dwFlags = PSH_MODELESS;
+    psh.dwFlags = PSH_USECALLBACK;
     psh.hInstance = ::GetModuleHandleA(nullptr);
     const std::string caption = HostText(IDS_HOST_CAPTION);
     psh.pszCaption = caption.c_str();
     psh.nPages = static_cast<UINT>(m_pages.size());
     psh.phpage = m_pages.data();
-    m_hSheet = reinterpret_cast<HWND>(::PropertySheetA(&psh));
-    if (!m_hSheet || m_hSheet == reinterpret_cast<HWND>(-1)) {
+    psh.pfnCallback = &SheetCallback;
+    m_startPage = startPage ? startPage : "";
+    m_script = std::move(script);
+    m_hSheet = nullptr;
+    g_pShowing = this;
+    const INT_PTR result = ::PropertySheetA(&psh);
+    g_pShowing = nullptr;
+    m_hSheet = nullptr;
+    m_script = nullptr;
+    // A sheet that could not be made leaves the pages to whoever made them.
+    if (result < 0) {
         for (HPROPSHEETPAGE hPage : m_pages) ::DestroyPropertySheetPage(hPage);
-        m_pages.clear();
-        m_hSheet = nullptr;
-        return nullptr;
     }
-    if (startPage) {
-        const std::vector<std::string> captions = TabCaptions();
-        for (size_t i = 0; i < captions.size(); ++i)
-            if (captions[i] == startPage) PropSheet_SetCurSel(m_hSheet, nullptr, i);
-    }
-    return m_hSheet;
+    return result >= 0;
 }
 
 std::vector<std::string> SheetTabCaptions(HWND hSheet) {
@@ -93,30 +119,20 @@ std::vector<std::string> SheetTabCaptions(HWND hSheet) {
     return captions;
 }
 
-bool DisplaySheet::IsOpen() {
-    // A modeless sheet has no current page once OK, Cancel or the close box ended it.
-    if (m_hSheet && !PropSheet_GetCurrentPageHwnd(m_hSheet)) {
-        ::DestroyWindow(m_hSheet);
-        m_hSheet = nullptr;
+HWND SelectSheetPage(HWND hSheet, const char* caption) {
+    const std::vector<std::string> captions = SheetTabCaptions(hSheet);
+    for (size_t i = 0; i < captions.size(); ++i) {
+        if (captions[i] != caption) continue;
+        PropSheet_SetCurSel(hSheet, nullptr, i);
+        return PropSheet_GetCurrentPageHwnd(hSheet);
     }
-    return m_hSheet != nullptr;
-}
-
-void DisplaySheet::Dispatch(MSG& msg) {
-    if (m_hSheet && PropSheet_IsDialogMessage(m_hSheet, &msg)) return;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-}
-
-void DisplaySheet::Run() {
-    MSG msg;
-    while (IsOpen() && ::GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+    return nullptr;
 }
 
 void DisplaySheet::Close() {
-    if (m_hSheet) ::DestroyWindow(m_hSheet);
-    m_hSheet = nullptr;
     m_pages.clear();
     if (m_hpsxa) ::SHDestroyPropSheetExtArray(m_hpsxa);
     m_hpsxa = nullptr;
+    if (m_pHandler) m_pHandler->Release();
+    m_pHandler = nullptr;
 }

@@ -133,17 +133,15 @@ int main(int argc, char** argv) {
         if (options.script.reportTabs && ::GetModuleFileNameA(client, path, MAX_PATH)) std::printf("handler file: %s\n", path);
     }
     int rc = 0;
-    if (!sheet.Show(options.page.empty() ? nullptr : options.page.c_str())) {
+    bool completed = true;
+    DisplaySheet::Script script;
+    if (options.unattended) script = [&](HWND hSheet) { completed = Automation(options.script).Run(hSheet); };
+    if (!sheet.Run(options.page.empty() ? nullptr : options.page.c_str(), script)) {
         std::fputs("display-properties: the sheet could not be created\n", stderr);
         rc = 1;
-    } else if (options.unattended) {
-        if (!Automation(options.script).Run(sheet)) {
-            std::fputs("display-properties: the script could not be completed\n", stderr);
-            rc = 1;
-        }
-        DrainMessages(sheet.Window());
-    } else {
-        sheet.Run();
+    } else if (!completed) {
+        std::fputs("display-properties: the script could not be completed\n", stderr);
+        rc = 1;
     }
     sheet.Close();
     WriteRegistryString(HKEY_CURRENT_USER, kStateKey, "RefreshRate", std::to_string(adapter.currentRate));

@@ -24,6 +24,8 @@ LRESULT CALLBACK DialogDriver::Hook(int code, WPARAM wParam, LPARAM lParam) {
             Action action = std::move(self->m_actions.front());
             self->m_actions.pop_front();
             action(msg->hwnd);
+        } else if (self->m_otherwise) {
+            self->m_otherwise(msg->hwnd);
         }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);

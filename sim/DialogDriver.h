@@ -19,6 +19,11 @@ public:
         m_actions.push_back(std::move(action));
         return *this;
     }
+    // Runs for every dialog that opens once the queued actions are used up.
+    DialogDriver& Otherwise(Action action) {
+        m_otherwise = std::move(action);
+        return *this;
+    }
     int DialogsSeen() const { return m_seen; }
 
     // Common actions.
@@ -31,6 +36,7 @@ public:
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
     std::deque<Action> m_actions;
+    Action m_otherwise;
     HHOOK m_hook;
     int m_seen = 0;
 };

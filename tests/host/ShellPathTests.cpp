@@ -107,22 +107,24 @@ TEST_F(ShellPath, PageChangesASettingAndTheModuleCanUnload) {
     ScriptedUser user(dll);
     user.Answer(IDNO);  // the restart question
 
-    ASSERT_NE(sheet.Show("Tavrolin"), nullptr);
-    EXPECT_EQ(sheet.TabCaptions(), (std::vector<std::string>{ "Settings", "Tavrolin" }));
-    HWND page = PropSheet_GetCurrentPageHwnd(sheet.Window());
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(::SendDlgItemMessageA(page, IDC_NORMAL, BM_GETCHECK, 0, 0), BST_CHECKED) << "\"70\" is Normal";
-
-    ::SendDlgItemMessageA(page, IDC_FAST, BM_CLICK, 0, 0);
-    ::SendDlgItemMessageA(sheet.Window(), 0x3021 /* Apply */, BM_CLICK, 0, 0);
-    PumpPending();
+    // The shell's modal sheet; the user acts from inside its loop, where the boxes nest.
+    std::vector<std::string> tabs;
+    LRESULT normal = 0;
+    ASSERT_TRUE(sheet.Run("Tavrolin", [&](HWND hSheet) {
+        tabs = SheetTabCaptions(hSheet);
+        HWND page = PropSheet_GetCurrentPageHwnd(hSheet);
+        normal = ::SendDlgItemMessageA(page, IDC_NORMAL, BM_GETCHECK, 0, 0);
+        ::SendDlgItemMessageA(page, IDC_FAST, BM_CLICK, 0, 0);
+        ::SendDlgItemMessageA(hSheet, 0x3021 /* Apply */, BM_CLICK, 0, 0);
+        PumpPending();
+        PropSheet_PressButton(hSheet, PSBTN_CANCEL);
+    }));
+    EXPECT_EQ(tabs, (std::vector<std::string>{ "Settings", "Tavrolin" }));
+    EXPECT_EQ(normal, BST_CHECKED) << "\"70\" is Normal";
     EXPECT_EQ(Value("MCLK"), "77");
     ASSERT_EQ(user.boxes.size(), 1u);
     EXPECT_EQ(user.boxes[0].caption, "Display Properties");
     EXPECT_TRUE(user.exits.empty()) << "No means no restart";
-
-    PropSheet_PressButton(sheet.Window(), PSBTN_CANCEL);
-    EXPECT_TRUE(PumpUntil([&] { return !sheet.IsOpen(); }));
     sheet.Close();
     EXPECT_TRUE(ledger->Balanced()) << ledger->Report();
     ledger.reset();
@@ -144,8 +146,12 @@ TEST_F(ShellPath, NoPageWithoutTheAdaptersDriver) {
     VirtualAdapter adapter;
     adapter.escapeSupport = 0;
     ASSERT_TRUE(adapter.Plug(::GetModuleHandleA("tavrolin.dll")));
-    ASSERT_NE(sheet.Show(), nullptr);
-    EXPECT_EQ(sheet.TabCaptions(), (std::vector<std::string>{ "Settings" }));
+    std::vector<std::string> tabs;
+    ASSERT_TRUE(sheet.Run(nullptr, [&](HWND hSheet) {
+        tabs = SheetTabCaptions(hSheet);
+        PropSheet_PressButton(hSheet, PSBTN_CANCEL);
+    }));
+    EXPECT_EQ(tabs, (std::vector<std::string>{ "Settings" }));
 }
 
 TEST_F(ShellPath, KeptRateIsInForceWhenTheHostRunsAgain) {
