@@ -188,6 +188,10 @@ TEST_F(RefreshSliderTest, LabelsSpreadAcrossTheChannelWithTheUnitBeneath) {
     EXPECT_EQ(shot.At(width / 2, 65), RGB(255, 255, 255));
 }
 
+int WINAPI SentenceWithPercents(HINSTANCE, UINT, LPSTR buffer, int size) {
+    return ::lstrlenA(::lstrcpynA(buffer, "%d Hz: 100% %s %n %d", size));
+}
+
 TEST_F(RefreshSliderTest, OneRateCoversTheTrackbarWithTheDefaultSentence) {
     // The sentence starts a line above the labels' line (34 - 13 = 21) and fills the frame.
     const int width = UseExampleGeometry(150);
@@ -203,6 +207,11 @@ TEST_F(RefreshSliderTest, OneRateCoversTheTrackbarWithTheDefaultSentence) {
     // Channel and thumb are covered above the sentence; the sentence itself is drawn.
     EXPECT_TRUE(PanelRowsAreButtonFace(2, expected.top));
     EXPECT_FALSE(PanelRowsAreButtonFace(expected.top, expected.bottom));
+
+    // A translation is text, never a format: only its first "%d" takes the rate.
+    const ImportPatch translation(::GetModuleHandleA(nullptr), "USER32.dll", "LoadStringA",
+                                  reinterpret_cast<const void*>(&SentenceWithPercents));
+    EXPECT_STREQ(slider.FormatValue(0), "75 Hz: 100% %s %n %d");
 }
 
 TEST_F(RefreshSliderTest, EmptyListKeepsASaneRangeAndABlankPanel) {

@@ -125,4 +125,25 @@ TEST_F(ConfirmRateDlgTest, OpensCentredOverItsOwnerWithYesFocused) {
     EXPECT_LE(std::abs(dy), 1);
 }
 
+// A sheet dragged past an edge of the screen: the dialog opens wholly on the work area, Yes and
+// No within reach.
+TEST_F(ConfirmRateDlgTest, StaysOnTheWorkAreaWhereverItsOwnerIs) {
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const POINT corners[] = { { work.right - 120, work.bottom - 60 }, { work.left - 500, work.top - 350 } };
+    for (const POINT& at : corners) {
+        ::SetWindowPos(owner.m_hWnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        RECT rcDlg = {};
+        driver.Then([&](HWND hDlg) {
+            ::GetWindowRect(hDlg, &rcDlg);
+            DialogDriver::Click(IDCANCEL)(hDlg);
+        });
+        EXPECT_EQ(Run(), IDCANCEL);
+        EXPECT_GE(rcDlg.left, work.left);
+        EXPECT_GE(rcDlg.top, work.top);
+        EXPECT_LE(rcDlg.right, work.right);
+        EXPECT_LE(rcDlg.bottom, work.bottom);
+    }
+}
+
 }  // namespace
