@@ -4,6 +4,7 @@
 #include "Timing.h"
 #include "Ui.h"
 #include "page/DialogDlg.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -44,11 +45,46 @@ private:
     const LPFNPSPCALLBACKA m_pfnPageCallback;
 };
 
+// The plain page's procedures: the clock runs from PSPCB_CREATE to PSN_SETACTIVE, and nothing else
+// is done.
+UINT CALLBACK PlainPageCallback(HWND, UINT uMsg, LPPROPSHEETPAGEA ppsp) {
+    if (uMsg == PSPCB_CREATE) reinterpret_cast<Stopwatch*>(ppsp->lParam)->Start();
+    return 1;
+}
+
+INT_PTR CALLBACK PlainPageProc(HWND hDlg, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        ::SetWindowLongA(hDlg, DWL_USER, reinterpret_cast<LPPROPSHEETPAGEA>(lParam)->lParam);
+        return TRUE;
+    }
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(PSN_SETACTIVE))
+        reinterpret_cast<Stopwatch*>(::GetWindowLongA(hDlg, DWL_USER))->Stop();
+    return FALSE;
+}
+
+double TimePlainPage() {
+    Stopwatch clock;
+    PROPSHEETPAGEA psp = {};
+    psp.dwSize = PROPSHEETPAGEA_V1_SIZE;
+    psp.dwFlags = PSP_USECALLBACK;
+    psp.hInstance = ::GetModuleHandleA(nullptr);
+    psp.pszTemplate = MAKEINTRESOURCEA(IDD_SETTINGS_PAGE);
+    psp.pfnDlgProc = &PlainPageProc;
+    psp.pfnCallback = &PlainPageCallback;
+    psp.lParam = reinterpret_cast<LPARAM>(&clock);
+    HPROPSHEETPAGE hPage = ::CreatePropertySheetPageA(&psp);
+    Require(hPage != nullptr, "CreatePropertySheetPageA failed for the plain page");
+    ::DestroyWindow(CreateSheet(hPage));
+    PumpPending();
+    Require(clock.Microseconds() > 0, "the sheet did not activate the plain page");
+    return clock.Microseconds();
+}
+
 }  // namespace
 
 PageTimes TimePageActivation(VirtualAdapter& adapter, int runs) {
     Require(adapter.Plug(::GetModuleHandleA(nullptr)), "the adapter could not be plugged into the benchmark");
-    std::vector<double> creation, handlers;
+    std::vector<double> creation, handlers, plain;
     for (int i = -runs / 10; i < runs; ++i) {
         PageClocks clocks;
         auto* page = new TimedPage(clocks);
@@ -58,10 +94,12 @@ PageTimes TimePageActivation(VirtualAdapter& adapter, int runs) {
         ::DestroyWindow(CreateSheet(hPage));
         PumpPending();
         Require(clocks.creation.Microseconds() > 0, "the sheet did not activate its page");
+        const double plainPage = TimePlainPage();
         if (i < 0) continue;  // warming up
         creation.push_back(clocks.creation.Microseconds());
         handlers.push_back(clocks.handlers.Microseconds());
+        plain.push_back(plainPage);
     }
     adapter.Unplug();
-    return { Median(creation), Median(handlers) };
+    return { Median(creation), Median(handlers), Median(plain) };
 }

@@ -88,6 +88,24 @@ REG
       fi
       [ -f "$state/ready" ] || { echo "wineboot could not make the prefix $prefix" >&2; exit 1; }
     fi
+    # The dialog fonts of Japanese, Korean and Chinese Windows (the page's and the sheet's) are
+    # drawn with the free fonts made to match them, which tools/bootstrap installs.
+    if [ ! -f "$state/cjk-fonts" ]; then
+      { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$state/cjk-fonts.reg" <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
+"굴림"="Baekmuk Gulim"
+"Gulim"="Baekmuk Gulim"
+"宋体"="AR PL UMing CN"
+"SimSun"="AR PL UMing CN"
+"細明體"="AR PL UMing TW"
+"PMingLiU"="AR PL UMing TW"
+REG
+      timeout 120 wine regedit /S "Z:${state//\//\\}\\cjk-fonts.reg" 9>&- >/dev/null 2>&1 && touch "$state/cjk-fonts"
+    fi
   ) 9>"$state/lock" || return 1
   export DISPLAY="$(cat "$state/display")"
 }

@@ -126,7 +126,7 @@ const PageTexts kEnglishTexts = {
 };
 
 const PageTexts kGermanTexts = {
-    { L"Video-Taktfrequenz", L"&Normal", L"&Schnell", L"Erweiterte &Leistung", L"&Bildwiederholfrequenz", L"Slider1",
+    { L"Video-Taktfrequenz", L"&Normal", L"&Schnell", L"Erweiterte &Leistung", L"Bild&wiederholfrequenz", L"Slider1",
       L"&Testen", L"" },
     { L"Eigenschaften von Anzeige", L"Ja", L"Nein",
       L"Sie haben die Bildwiederholfrequenz des Desktops geändert.\r\n\r\nMöchten Sie diese Bildwiederholfrequenz "

@@ -1,13 +1,14 @@
 // The page and the confirmation dialog in every language the DLL holds: at 96, 120 and 144 dpi each
 // text fits its control and no two controls overlap; a translation keeps the English page's
-// controls and size and gives each of them its own mnemonic; and the English resources hold the
-// page's own texts, to the letter.
+// controls and size and gives each of them its own mnemonic, none of them one of the sheet's own
+// buttons' in that language; the check fails for a text that does not fit; and the English
+// resources hold the page's own texts, to the letter.
 #include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
 #include <windows.h>
 #include <commctrl.h>
 #include <cstdio>
 #include <cstdlib>
-#include <cwctype>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,6 +42,13 @@ std::string Name(LANGID lang) {
     char name[16];
     std::snprintf(name, sizeof name, "0x%04X", lang);
     return name;
+}
+
+std::string Name(const std::wstring& letters) {
+    std::string text(letters.size() * 4, '\0');
+    text.resize(::WideCharToMultiByte(CP_UTF8, 0, letters.data(), static_cast<int>(letters.size()), &text[0],
+                                      static_cast<int>(text.size()), nullptr, nullptr));
+    return text;
 }
 
 int ScreenDpi() {
@@ -202,15 +210,57 @@ void ExpectSingleRateSentenceFits(HWND hPage, const std::wstring& format, const 
     slider.UnsubclassWindow();
 }
 
+// The letter marked with & in a text, in capitals; 0 when it has none.
+wchar_t Mnemonic(const std::wstring& text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&') continue;
+        wchar_t letter = text[++i];
+        if (letter == L'&') continue;
+        ::CharUpperBuffW(&letter, 1);
+        return letter;
+    }
+    return 0;
+}
+
 // The letters marked with & in a dialog's texts, in order.
 std::wstring Mnemonics(const DialogLayout& layout) {
     std::wstring letters;
     for (const TemplateItem& item : layout.items)
-        for (size_t i = 0; i + 1 < item.text.size(); ++i) {
-            if (item.text[i] != L'&') continue;
-            if (item.text[i + 1] != L'&') letters += static_cast<wchar_t>(::towupper(item.text[i + 1]));
-            ++i;
-        }
+        if (const wchar_t letter = Mnemonic(item.text)) letters += letter;
+    return letters;
+}
+
+// The Apply button of Windows 95's own property sheets, in each language the page has (OK and
+// Cancel have no mnemonic there).
+const struct {
+    LANGID lang;
+    const wchar_t* apply;
+} kWindows95Apply[] = {
+    { 0x000A, L"&Aplicar" },   { 0x0404, L"套用(&A)" },   { 0x0405, L"&Použít" },    { 0x0406, L"&Anvend" },
+    { 0x0407, L"Ü&bernehmen" }, { 0x0408, L"&Εφαρμογή" }, { 0x0409, L"&Apply" },     { 0x040A, L"&Aplicar" },
+    { 0x040B, L"&Käytä" },     { 0x040C, L"&Appliquer" }, { 0x040E, L"&Alkalmaz" },  { 0x0410, L"&Applica" },
+    { 0x0411, L"適用(&A)" },   { 0x0412, L"적용(&A)" },   { 0x0413, L"&Toepassen" }, { 0x0414, L"&Bruk" },
+    { 0x0415, L"&Zastosuj" },  { 0x0416, L"&Aplicar" },   { 0x0419, L"&Применить" }, { 0x041D, L"&Verkställ" },
+    { 0x041F, L"&Uygula" },    { 0x0804, L"应用(&A)" },   { 0x0816, L"&Aplicar" },
+};
+
+// The letters the sheet's OK, Cancel and Apply take in a language: as Windows 95 labels them and
+// as the running sheet does (comctl32's own template in that language, or in the language
+// without its country).
+std::wstring SheetMnemonics(LANGID lang) {
+    std::wstring letters;
+    for (const auto& known : kWindows95Apply)
+        if (known.lang == lang) letters += Mnemonic(known.apply);
+    EXPECT_EQ(letters.size(), 1u) << "Windows 95's Apply button in this language";
+    const WORD kPropertySheet = 1006, kApply = 0x3021;
+    HMODULE comctl32 = ::GetModuleHandleA("comctl32.dll");
+    const DLGTEMPLATE* pSheet = DialogTemplate(comctl32, lang, kPropertySheet);
+    if (!pSheet) pSheet = DialogTemplate(comctl32, MAKELANGID(PRIMARYLANGID(lang), SUBLANG_NEUTRAL), kPropertySheet);
+    EXPECT_NE(pSheet, nullptr) << "the running sheet's buttons in this language";
+    if (!pSheet) return letters;
+    for (const TemplateItem& item : ReadTemplate(pSheet).items)
+        if (item.id == IDOK || item.id == IDCANCEL || item.id == kApply)
+            if (const wchar_t letter = Mnemonic(item.text)) letters += letter;
     return letters;
 }
 
@@ -232,9 +282,11 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
     ShippedResources dll;
     ASSERT_NE(dll.Module(), nullptr);
     const std::vector<LANGID> langs = ResourceLanguages(dll.Module(), IDD_SETTINGS_PAGE);
-    // Spanish for every country, German, English, Spanish (Spain), French, Italian, Dutch,
-    // Brazilian Portuguese, Swedish.
-    EXPECT_EQ(langs, (std::vector<LANGID>{ 0x000A, 0x0407, 0x0409, 0x040A, 0x040C, 0x0410, 0x0413, 0x0416, 0x041D }));
+    // Each language once, with the sublanguage its Windows 95 has, and Spanish for every country
+    // beside Spain's own.
+    EXPECT_EQ(langs, (std::vector<LANGID>{ 0x000A, 0x0404, 0x0405, 0x0406, 0x0407, 0x0408, 0x0409, 0x040A,
+                                           0x040B, 0x040C, 0x040E, 0x0410, 0x0411, 0x0412, 0x0413, 0x0414,
+                                           0x0415, 0x0416, 0x0419, 0x041D, 0x041F, 0x0804, 0x0816 }));
     const DialogLayout englishPage = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_SETTINGS_PAGE));
     const DialogLayout englishConfirm = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_CONFIRM_RATE));
     for (LANGID lang : langs) {
@@ -249,13 +301,17 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
         EXPECT_EQ(page.size.cx, englishPage.size.cx) << "the page keeps its size";
         EXPECT_EQ(page.size.cy, englishPage.size.cy) << "the page keeps its size";
         EXPECT_EQ(page.caption, L"Tavrolin") << "the product's name is not translated";
+        // English keeps the page's own texts, which give R twice.
         if (lang != kEnglish) {
             for (const DialogLayout* layout : { &page, &confirm }) {
                 const std::wstring letters = Mnemonics(*layout);
                 EXPECT_EQ(std::set<wchar_t>(letters.begin(), letters.end()).size(), letters.size())
-                    << "mnemonics given twice: " << std::string(letters.begin(), letters.end());
+                    << "mnemonics given twice: " << Name(letters);
             }
         }
+        const std::wstring pageLetters = Mnemonics(page), sheetLetters = SheetMnemonics(lang);
+        EXPECT_EQ(pageLetters.find_first_of(sheetLetters), std::wstring::npos)
+            << "the page's " << Name(pageLetters) << " against the sheet's buttons' " << Name(sheetLetters);
         for (UINT id = 1; id <= kStrings; ++id) EXPECT_FALSE(ResourceString(dll.Module(), lang, id).empty()) << "string " << id;
         // The slider formats the sentence with one number and nothing else.
         const std::wstring format = ResourceString(dll.Module(), lang, IDS_SINGLE_RATE);
@@ -284,6 +340,21 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
         ::SetEnvironmentVariableA(kDpiVariable, nullptr);
         EXPECT_EQ(rc, 0) << "at " << dpi << " dpi:\n" << output;
     }
+}
+
+// The check itself catches a text that does not fit: one word too wide for its button, and one
+// sentence too many for its static.
+TEST(Translations, ATextThatDoesNotFitFails) {
+    ::InitCommonControls();
+    ShippedResources dll;
+    ASSERT_NE(dll.Module(), nullptr);
+    LiveDialog page(DialogTemplate(dll.Module(), kEnglish, IDD_SETTINGS_PAGE));
+    ::SetDlgItemTextW(page.Window(), IDC_FAST, L"&Fast Fast");
+    EXPECT_NONFATAL_FAILURE(ExpectEveryTextFits(page.Window(), "too wide"), "wide enough for the text");
+    LiveDialog confirm(DialogTemplate(dll.Module(), kEnglish, IDD_CONFIRM_RATE));
+    HWND hText = ::GetWindow(::GetDlgItem(confirm.Window(), IDCANCEL), GW_HWNDNEXT);
+    ::SetWindowTextW(hText, (kEnglishTexts.confirm[3] + L"\r\n\r\n" + kEnglishTexts.confirm[3]).c_str());
+    EXPECT_NONFATAL_FAILURE(ExpectEveryTextFits(confirm.Window(), "too high"), "high enough for the text");
 }
 
 TEST(Translations, EnglishHoldsThePagesOwnTexts) {

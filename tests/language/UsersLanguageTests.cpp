@@ -1,8 +1,8 @@
 // The page in the user's language, through the real sheet: CTest runs this program once in each
-// of a German, a French, a Spanish and a Polish locale (LC_ALL), and once as it comes. Wine takes
-// the user's language from the locale; the page has no setting of its own. Wine's Spanish is
-// Spain's international sort, which gets the Spanish that Windows 95 had for Spain, and Polish,
-// which the page has no translation for, gets English.
+// of a German, a French, a Spanish, a Japanese, a Russian, a Greek and a Slovak locale (LC_ALL),
+// and once as it comes. Wine takes the user's language from the locale; the page has no setting
+// of its own. Wine's Spanish is Spain's international sort, which gets the Spanish that Windows 95
+// had for Spain, and Slovak, which the page has no translation for, gets English.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -28,12 +28,30 @@ Locale StartedIn() {
     char name[64] = "";
     if (!::GetEnvironmentVariableA("LC_ALL", name, sizeof name)) ::GetEnvironmentVariableA("LANG", name, sizeof name);
     const std::string locale = name;
-    if (locale.rfind("de_DE", 0) == 0) return { locale, MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), kGermanTexts };
-    if (locale.rfind("fr_FR", 0) == 0) return { locale, MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), kFrenchTexts };
-    if (locale.rfind("es_ES", 0) == 0)
-        return { locale, MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN),
-                 TextsIn(::GetModuleHandleA(nullptr), MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH)) };
-    if (locale.rfind("pl_PL", 0) == 0) return { locale, MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT), kEnglishTexts };
+    // The locale, the user's language Wine makes of it, the translation the page then shows, and
+    // that translation's caption as its readers write it.
+    const struct {
+        const char* locale;
+        LANGID userLanguage, translation;
+        const wchar_t* caption;
+    } kRows[] = {
+        { "de_DE", MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), 0x0407, L"Eigenschaften von Anzeige" },
+        { "fr_FR", MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), 0x040C, L"Propriétés de Affichage" },
+        { "es_ES", MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN), 0x040A, L"Propiedades de Pantalla" },
+        { "ja_JP", MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 0x0411, L"画面のプロパティ" },
+        { "ru_RU", MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT), 0x0419, L"Свойства: Экран" },
+        { "el_GR", MAKELANGID(LANG_GREEK, SUBLANG_DEFAULT), 0x0408, L"Ιδιότητες: Οθόνη" },
+        { "sk_SK", MAKELANGID(LANG_SLOVAK, SUBLANG_DEFAULT), 0x0409, L"Display Properties" },
+    };
+    for (const auto& row : kRows) {
+        if (locale.rfind(row.locale, 0) != 0) continue;
+        PageTexts texts = row.translation == 0x0407   ? kGermanTexts
+                          : row.translation == 0x040C ? kFrenchTexts
+                          : row.translation == 0x0409 ? kEnglishTexts
+                                                      : TextsIn(::GetModuleHandleA(nullptr), row.translation);
+        EXPECT_EQ(texts.strings[0], row.caption) << "the translation as its readers write it";
+        return { locale, row.userLanguage, texts };
+    }
     return { locale, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), kEnglishTexts };
 }
 
