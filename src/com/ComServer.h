@@ -2,7 +2,8 @@
 #pragma once
 #include <windows.h>
 
-// Live class factories and extension objects; the module may unload only at 0.
+// Live COM objects: class factories, extension objects and the slider's accessible objects
+// (which screen readers may hold after the page has gone). The module may unload only at 0.
 extern LONG g_nLiveObjects;
 
 extern "C" {

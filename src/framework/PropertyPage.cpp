@@ -22,7 +22,8 @@ UINT CALLBACK CPropertyPage::PageCallback(HWND, UINT uMsg, LPPROPSHEETPAGEA ppsp
         pPage->PrepareToAttach();
         return TRUE;
     case PSPCB_RELEASE:
-        // The sheet is done with the handle; the window, if there was one, is already gone.
+        // The sheet is done with the handle. Wine has destroyed the page's window by now, but no
+        // order is promised: a window still there is destroyed with the page object.
         pPage->CancelAttach();
         if (pPage->m_bAutoDelete) delete pPage;
         return 0;

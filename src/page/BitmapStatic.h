@@ -9,8 +9,9 @@ public:
     // nBitmapID: the bitmap resource in the module (its low 16 bits are the resource id).
     explicit CBitmapStatic(int nBitmapID) : m_nBitmapID(nBitmapID) {}
 
-    // Gives the control the bitmap's size, keeping its centre. Without the bitmap the control
-    // stays as it is.
+    // Sizes the control to the bitmap about its centre: both sides move by the same rounded
+    // half-difference, so it may end a pixel or two wider or taller than the bitmap. Without the
+    // bitmap the control stays as it is.
     void FitToBitmap();
     // Paints the bitmap centred in the client area of hdc, opaquely.
     virtual void DrawBitmap(HDC hdc);

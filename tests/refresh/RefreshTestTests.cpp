@@ -271,7 +271,8 @@ TEST_F(RefreshTest, OkTriesOnlyARateTheUserMovedTo) {
 }
 
 // The warning has no owner, so the page and the sheet still take clicks behind it: the test
-// runs to its end as the user answers, and the sheet waits for it.
+// runs to its end as the user answers, and the sheet's Apply, OK and Cancel are refused meanwhile,
+// not held over (the sheet is still open once the test is over).
 TEST_F(RefreshTest, ClicksBehindTheWarningNeitherStartASecondTestNorEndTheSheet) {
     h.MoveSlider(3);  // 75 Hz
     int warnings = 0;
