@@ -31,7 +31,7 @@ CDialogDlg::CDialogDlg()
       m_hIcon(nullptr),
       m_currentMode(0, 0, 0, 0),
       m_bRateChosen(FALSE),
-      m_nTakenPos(0),
+      m_nUntouchedPos(0),
       m_bTestRunning(FALSE),
       m_bCancelledInTest(FALSE) {
     ++s_nPages;
@@ -107,12 +107,12 @@ void CDialogDlg::QueryDriverRates() {
     EnableControl(m_slider, rates.GetCount() > 1);
     // The thumb now shows the rate in force, or, when that rate is not offered, wherever the
     // trackbar left it: neither is a rate the user asked to try.
-    TakeRateInForce();
+    MarkThumbUntouched();
     EnableControl(m_btnRefreshTest, FALSE);
 }
 
-void CDialogDlg::TakeRateInForce() {
-    m_nTakenPos = m_slider.GetPos();
+void CDialogDlg::MarkThumbUntouched() {
+    m_nUntouchedPos = m_slider.GetPos();
     m_bRateChosen = FALSE;
 }
 
@@ -163,7 +163,7 @@ void CDialogDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
     if (pScrollBar == &m_slider && m_slider.m_values.GetCount() > 1) {
         SetModified(TRUE);
         // A click or key that leaves the thumb where the page put it chooses nothing.
-        if (m_slider.GetPos() != m_nTakenPos) m_bRateChosen = TRUE;
+        if (m_slider.GetPos() != m_nUntouchedPos) m_bRateChosen = TRUE;
         if (m_bRateChosen) UpdateRefreshTestButton();
     }
     CPropertyPage::OnHScroll(nSBCode, nPos, pScrollBar);

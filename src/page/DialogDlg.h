@@ -29,11 +29,11 @@ public:
     int m_nClockSpeed;  // 0 Normal, 1 Fast, -1 neither
     HICON m_hIcon;
     DisplayMode m_currentMode;
-    // The user moved the slider to another rate since the page last took the rate in force (on
-    // activation or after a test); only then do OK and Apply try the slider's rate.
+    // The user moved the thumb away from where the page last marked it untouched (on activation
+    // or after a test); only then do OK and Apply try the slider's rate.
     BOOL m_bRateChosen;
-    // Where the thumb stood when the page last took the rate in force.
-    int m_nTakenPos;
+    // Where the thumb stood when the page last marked it untouched.
+    int m_nUntouchedPos;
     // A refresh test is under way; its message boxes have no owner, so the page stays usable.
     BOOL m_bTestRunning;
     // The sheet was cancelled (from another page) while the test's warning was up.
@@ -68,8 +68,8 @@ private:
     void UpdateRefreshTestButton();
     // Switches the display to mode through the settings object; DISP_CHANGE_FAILED without one.
     LONG SwitchTo(const DisplayMode& mode, const DisplayMode& from);
-    // The slider's rate is now the page's starting point: nothing on it is the user's choice yet.
-    void TakeRateInForce();
+    // Records the thumb where it stands as untouched: no rate on the slider is the user's choice.
+    void MarkThumbUntouched();
     // Enables or disables a control; a control losing the keyboard focus hands it on first.
     void EnableControl(CWnd& control, BOOL bEnable);
 

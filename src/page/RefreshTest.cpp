@@ -66,9 +66,9 @@ void CDialogDlg::RunRefreshTest() {
             m_currentMode = tested;
         }
     }
-    // Whatever the answer, the rate in force is taken anew: OK and Apply try nothing more
-    // until the user moves the slider again.
-    TakeRateInForce();
+    // Whatever the answer, the thumb counts as untouched again: OK and Apply try nothing more
+    // until the user moves the slider.
+    MarkThumbUntouched();
     UpdateRefreshTestButton();
     m_bTestRunning = FALSE;
 }
