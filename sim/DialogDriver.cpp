@@ -53,7 +53,3 @@ DialogDriver::Action DialogDriver::Close() {
 DialogDriver::Action DialogDriver::PostTimer(UINT_PTR id) {
     return [id](HWND hDlg) { ::PostMessageA(hDlg, WM_TIMER, id, 0); };
 }
-
-DialogDriver::Action DialogDriver::Nothing() {
-    return [](HWND) {};
-}

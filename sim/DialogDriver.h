@@ -31,7 +31,6 @@ public:
     static Action PressKey(UINT vk);
     static Action Close();
     static Action PostTimer(UINT_PTR id);
-    static Action Nothing();
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);

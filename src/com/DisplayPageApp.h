@@ -3,7 +3,4 @@
 #pragma once
 #include "framework/WinApp.h"
 
-class CDisplayPageApp : public CWinApp {
-public:
-    CDisplayPageApp() : CWinApp(nullptr) {}
-};
+class CDisplayPageApp : public CWinApp {};

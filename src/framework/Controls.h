@@ -6,9 +6,6 @@
 
 class CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
-public:
-    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-    void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
 };
 
 class CStatic : public CWnd {

@@ -7,7 +7,7 @@ namespace {
 CWinApp* g_pApp = nullptr;
 }
 
-CWinApp::CWinApp(const char* lpszAppName) : m_pszAppName(lpszAppName) { g_pApp = this; }
+CWinApp::CWinApp() { g_pApp = this; }
 
 CWinApp::~CWinApp() {
     if (g_pApp == this) g_pApp = nullptr;

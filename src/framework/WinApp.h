@@ -4,7 +4,7 @@
 
 class CWinApp {
 public:
-    explicit CWinApp(const char* lpszAppName = nullptr);
+    CWinApp();
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -14,7 +14,6 @@ public:
     // Runs when the module is unloaded; returns the exit code.
     virtual int ExitInstance();
 
-    const char* m_pszAppName;
     int m_nExitCode = 0;
 };
 

@@ -54,10 +54,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    return SubclassWindow(::GetDlgItem(pParent->m_hWnd, nID));
-}
-
 HWND CWnd::UnsubclassWindow() {
     HWND hWnd = m_hWnd;
     if (!hWnd) return nullptr;

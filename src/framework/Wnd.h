@@ -22,7 +22,6 @@ public:
     // Attaches this object to an existing window and routes its messages through the map;
     // FALSE, with the window left as it was, when it cannot be attached.
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     // Gives the window its previous procedure back and detaches it.
     HWND UnsubclassWindow();
     BOOL DestroyWindow();
@@ -37,7 +36,6 @@ public:
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
-    void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
 
     HWND m_hWnd = nullptr;
 

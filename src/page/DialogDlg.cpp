@@ -57,6 +57,7 @@ void CDialogDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CDialogDlg::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     m_hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_PAGE_ICON));
+    // A page's window shows no icon of its own; it is set as a stand-alone dialog's would be.
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     InitSettings();
@@ -94,6 +95,7 @@ void CDialogDlg::QueryDriverRates() {
     const RefreshEscapeRecord& reply = escape.Reply();
     m_currentMode = DisplayMode(nBitsPerPixel, nWidth, nHeight, reply.wRefreshRate);
 
+    // Nothing reads the mode table back; it is kept filled as the settings object's own.
     if (pSettings) pSettings->ClearModes();
     CRateList rates(MAX_LISTED_RATES);
     const int nOffered = CountOfferedRates(reply);
@@ -150,6 +152,7 @@ DisplayMode CDialogDlg::GetSelectedMode() const {
 
 void CDialogDlg::SyncSliderToMode() {
     m_slider.SelectValue(m_currentMode.refreshRate);
+    // The page has no companion label (IDC_RATE_LABEL is no control of it): this changes nothing.
     m_slider.UpdateCompanion();
 }
 
@@ -207,6 +210,8 @@ BOOL CDialogDlg::WriteChangedSettings() {
     return bWritten;
 }
 
+// A page inside a sheet is never minimised: the icon painting and the drag icon only keep the
+// behaviour of a stand-alone dialog.
 void CDialogDlg::OnPaint() {
     if (!IsIconic()) {
         Default();
