@@ -6,17 +6,13 @@ BEGIN_MESSAGE_MAP(CBitmapStatic, CStatic)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-HBITMAP CBitmapStatic::LoadBitmapResource(SIZE* pSize) const {
-    HBITMAP hBitmap = ::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nBitmapID & 0xFFFF));
-    if (!hBitmap) return nullptr;
+CBitmap CBitmapStatic::LoadBitmapResource(SIZE* pSize) const {
+    CBitmap bitmap(::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nBitmapID & 0xFFFF)));
     BITMAP bm = {};
-    if (!::GetObjectA(hBitmap, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) {
-        ::DeleteObject(hBitmap);
-        return nullptr;
-    }
+    if (!bitmap || !::GetObjectA(bitmap, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return CBitmap();
     pSize->cx = bm.bmWidth;
     pSize->cy = bm.bmHeight;
-    return hBitmap;
+    return bitmap;
 }
 
 POINT CBitmapStatic::CentredOrigin(const SIZE& size) const {
@@ -28,8 +24,7 @@ POINT CBitmapStatic::CentredOrigin(const SIZE& size) const {
 
 void CBitmapStatic::FitToBitmap() {
     SIZE size;
-    HBITMAP hBitmap = LoadBitmapResource(&size);
-    if (!hBitmap) return;
+    if (!LoadBitmapResource(&size)) return;
 
     RECT rc;
     GetWindowRect(&rc);
@@ -39,22 +34,17 @@ void CBitmapStatic::FitToBitmap() {
     ::ScreenToClient(GetParent(), &topLeft);
     ::ScreenToClient(GetParent(), &bottomRight);
     ::MoveWindow(m_hWnd, topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y, TRUE);
-
-    ::DeleteObject(hBitmap);
 }
 
 void CBitmapStatic::DrawBitmap(HDC hdc) {
     SIZE size;
-    HBITMAP hBitmap = LoadBitmapResource(&size);
-    if (!hBitmap) return;
-    if (HDC hdcMem = ::CreateCompatibleDC(hdc)) {
-        HGDIOBJ hOldBitmap = ::SelectObject(hdcMem, hBitmap);
-        const POINT origin = CentredOrigin(size);
-        ::BitBlt(hdc, origin.x, origin.y, size.cx, size.cy, hdcMem, 0, 0, SRCCOPY);
-        ::SelectObject(hdcMem, hOldBitmap);
-        ::DeleteDC(hdcMem);
-    }
-    ::DeleteObject(hBitmap);
+    const CBitmap bitmap = LoadBitmapResource(&size);
+    if (!bitmap) return;
+    const CMemoryDC mem(hdc);
+    const CSelection selection(mem, bitmap);
+    if (!selection.Selected()) return;
+    const POINT origin = CentredOrigin(size);
+    ::BitBlt(hdc, origin.x, origin.y, size.cx, size.cy, mem, 0, 0, SRCCOPY);
 }
 
 void CBitmapStatic::OnPaint() {
@@ -66,9 +56,8 @@ void CBitmapStatic::OnPaint() {
 
 void CTransparentBitmapStatic::DrawBitmap(HDC hdc) {
     SIZE size;
-    HBITMAP hBitmap = LoadBitmapResource(&size);
-    if (!hBitmap) return;
+    const CBitmap bitmap = LoadBitmapResource(&size);
+    if (!bitmap) return;
     const POINT origin = CentredOrigin(size);
-    BlitTransparent(hdc, hBitmap, origin.x, origin.y, RGB(255, 255, 255));
-    ::DeleteObject(hBitmap);
+    BlitTransparent(hdc, bitmap, origin.x, origin.y, RGB(255, 255, 255));
 }

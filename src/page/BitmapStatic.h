@@ -3,6 +3,7 @@
 // CTransparentBitmapStatic paints the bitmap with its white pixels left transparent.
 #pragma once
 #include "framework/Controls.h"
+#include "framework/GdiObjects.h"
 
 class CBitmapStatic : public CStatic {
 public:
@@ -19,9 +20,8 @@ public:
     int m_nBitmapID;
 
 protected:
-    // The bitmap, loaded anew, and its size; nullptr when it cannot be loaded or has no size.
-    // The caller deletes it.
-    HBITMAP LoadBitmapResource(SIZE* pSize) const;
+    // The bitmap, loaded anew, and its size; null when it cannot be loaded or has no size.
+    CBitmap LoadBitmapResource(SIZE* pSize) const;
     // Where a bitmap of that size starts when centred in the client area.
     POINT CentredOrigin(const SIZE& size) const;
 

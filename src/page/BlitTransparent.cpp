@@ -1,31 +1,19 @@
 #include "BlitTransparent.h"
+#include "framework/GdiObjects.h"
 
 namespace {
 
-// A memory device context with a bitmap of its own selected into it, for one blit. The context
-// goes before the bitmap, so that the bitmap is never deleted while still selected into it
-// (Windows 9x refuses that), even when selecting the original back fails.
-class CSurface {
-public:
-    CSurface(HDC hdcLike, HBITMAP hBitmap) : m_hBitmap(hBitmap) {
-        if (m_hBitmap) m_hdc = ::CreateCompatibleDC(hdcLike);
-        if (m_hdc) m_hOldBitmap = ::SelectObject(m_hdc, m_hBitmap);
-    }
-    ~CSurface() {
-        if (m_hOldBitmap) ::SelectObject(m_hdc, m_hOldBitmap);
-        if (m_hdc) ::DeleteDC(m_hdc);
-        if (m_hBitmap) ::DeleteObject(m_hBitmap);
-    }
-    CSurface(const CSurface&) = delete;
-    CSurface& operator=(const CSurface&) = delete;
+// A memory device context with a bitmap of its own selected into it, for one blit. The members
+// go in reverse: the selection is undone, the context deleted, and then the bitmap.
+struct CSurface {
+    CSurface(HDC hdcLike, HBITMAP hBitmap) : bitmap(hBitmap), dc(hdcLike), selection(dc, bitmap) {}
 
-    bool Ready() const { return m_hOldBitmap != nullptr; }
-    HDC Get() const { return m_hdc; }
+    bool Ready() const { return selection.Selected(); }
+    HDC Get() const { return dc; }
 
-private:
-    HBITMAP m_hBitmap;
-    HDC m_hdc = nullptr;
-    HGDIOBJ m_hOldBitmap = nullptr;
+    const CBitmap bitmap;
+    const CMemoryDC dc;
+    const CSelection selection;
 };
 
 // The masked blit itself, through surfaces of its own that are gone when it returns.
@@ -60,15 +48,13 @@ void BlitThroughMasks(HDC hdc, HDC hdcSrc, int x, int y, int w, int h, COLORREF 
 }  // namespace
 
 void BlitTransparent(HDC hdc, HBITMAP hBitmap, int x, int y, COLORREF crKey) {
-    HDC hdcSrc = ::CreateCompatibleDC(hdc);
-    if (!hdcSrc) return;
-    if (HGDIOBJ hOldSrcBitmap = ::SelectObject(hdcSrc, hBitmap)) {
-        BITMAP bm = {};
-        ::GetObjectA(hBitmap, sizeof bm, &bm);
-        POINT size = { bm.bmWidth, bm.bmHeight };
-        ::DPtoLP(hdcSrc, &size, 1);  // still the default mapping mode: stays in pixels
-        BlitThroughMasks(hdc, hdcSrc, x, y, size.x, size.y, crKey);
-        ::SelectObject(hdcSrc, hOldSrcBitmap);
-    }
-    ::DeleteDC(hdcSrc);
+    // The caller's bitmap is selected out again, or at the latest freed by deleting the context.
+    const CMemoryDC src(hdc);
+    const CSelection selection(src, hBitmap);
+    if (!selection.Selected()) return;
+    BITMAP bm = {};
+    ::GetObjectA(hBitmap, sizeof bm, &bm);
+    POINT size = { bm.bmWidth, bm.bmHeight };
+    ::DPtoLP(src, &size, 1);  // still the default mapping mode: stays in pixels
+    BlitThroughMasks(hdc, src, x, y, size.x, size.y, crKey);
 }

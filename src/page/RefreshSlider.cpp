@@ -1,6 +1,7 @@
 #include "RefreshSlider.h"
 #include <climits>
 #include "framework/FormatText.h"
+#include "framework/GdiObjects.h"
 #include "framework/ResourceText.h"
 #include "res/resource.h"
 #include "DrawBevel.h"
@@ -38,15 +39,17 @@ void CRefreshSlider::DrawOverlay() {
     RECT rcChannel = {};
     SendMessage(TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&rcChannel));
 
-    // The overlay covers the whole control, not only the update region.
-    HDC hdc = ::GetDC(m_hWnd);
+    // The pens are made before the DC, so that it is released before they are deleted. The
+    // overlay covers the whole control, not only the update region.
+    const CPen light(::CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+    const CPen shadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
+    const CWindowDC dc(m_hWnd);
+    HDC hdc = dc;
     if (!hdc) return;
-    HPEN hLight = ::CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
-    HPEN hShadow = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
-    DrawBevel(hdc, hShadow, hLight, rcFrame, 1);
+    DrawBevel(hdc, shadow, light, rcFrame, 1);
 
-    HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0));
-    HGDIOBJ hOldFont = hFont ? ::SelectObject(hdc, hFont) : nullptr;
+    // Without a font of the parent's the DC keeps its own.
+    const CSelection font(hdc, reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0)));
     const int nOldBkMode = ::SetBkMode(hdc, TRANSPARENT);
     // The text stands on the button face, so it takes the colour the user's scheme gives
     // button text; a window DC's own default is black whatever the face.
@@ -62,12 +65,8 @@ void CRefreshSlider::DrawOverlay() {
     else
         DrawSingleRatePanel(hdc, rcClient, x, y, size60.cy);
 
-    if (hOldFont) ::SelectObject(hdc, hOldFont);
     ::SetTextColor(hdc, crOldText);
     ::SetBkMode(hdc, nOldBkMode);
-    ::ReleaseDC(m_hWnd, hdc);
-    if (hLight) ::DeleteObject(hLight);
-    if (hShadow) ::DeleteObject(hShadow);
 }
 
 void CRefreshSlider::DrawRateLabels(HDC hdc, const RECT& rcClient, const RECT& rcChannel, int x, int y,
