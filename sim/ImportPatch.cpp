@@ -52,6 +52,7 @@ ImportPatch::ImportPatch(HMODULE module, const char* dll, const char* function, 
     WriteSlot(m_pSlot, const_cast<void*>(replacement));
 }
 
-ImportPatch::~ImportPatch() {
+void ImportPatch::Unpatch() {
     if (m_pSlot) WriteSlot(m_pSlot, m_pOriginal);
+    m_pSlot = nullptr;
 }

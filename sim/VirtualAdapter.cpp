@@ -2,25 +2,24 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-VirtualAdapter* g_pCurrent = nullptr;
-}
-
 VirtualAdapter::VirtualAdapter() = default;
 
 VirtualAdapter::~VirtualAdapter() { Unplug(); }
 
-VirtualAdapter* VirtualAdapter::Current() { return g_pCurrent; }
-
 bool VirtualAdapter::Plug(HMODULE module) {
     Unplug();
-    m_extEscape = std::make_unique<ImportPatch>(module, "GDI32.dll", "ExtEscape",
-                                                reinterpret_cast<const void*>(&HookExtEscape));
-    m_changeDisplaySettings = std::make_unique<ImportPatch>(
-        module, "USER32.dll", "ChangeDisplaySettingsA", reinterpret_cast<const void*>(&HookChangeDisplaySettingsA));
-    m_systemMetrics = std::make_unique<ImportPatch>(module, "USER32.dll", "GetSystemMetrics",
-                                                    reinterpret_cast<const void*>(&HookGetSystemMetrics));
-    g_pCurrent = this;
+    m_extEscape = std::make_unique<ImportHook<decltype(&::ExtEscape)>>(
+        module, "GDI32.dll", "ExtEscape", [this](auto real, HDC hdc, int escape, int inSize, LPCSTR in, int outSize, LPSTR out) {
+            return ExtEscape(real, hdc, escape, inSize, in, outSize, out);
+        });
+    m_changeDisplaySettings = std::make_unique<ImportHook<decltype(&::ChangeDisplaySettingsA)>>(
+        module, "USER32.dll", "ChangeDisplaySettingsA", [this](auto, DEVMODEA* mode, DWORD flags) { return ChangeDisplaySettings(mode, flags); });
+    m_systemMetrics = std::make_unique<ImportHook<decltype(&::GetSystemMetrics)>>(
+        module, "USER32.dll", "GetSystemMetrics", [this](auto real, int index) {
+            if (index == SM_CXSCREEN && screenWidth) return screenWidth;
+            if (index == SM_CYSCREEN && screenHeight) return screenHeight;
+            return real(index);
+        });
     return m_extEscape->Active();
 }
 
@@ -28,7 +27,6 @@ void VirtualAdapter::Unplug() {
     m_extEscape.reset();
     m_changeDisplaySettings.reset();
     m_systemMetrics.reset();
-    if (g_pCurrent == this) g_pCurrent = nullptr;
 }
 
 std::vector<RefreshEscapeRecord> VirtualAdapter::RefreshRequests() const {
@@ -61,47 +59,38 @@ int VirtualAdapter::HandleRefresh(RefreshEscapeRecord& record) {
     return refreshResult;
 }
 
-int WINAPI VirtualAdapter::HookExtEscape(HDC hdc, int escape, int inSize, LPCSTR in, int outSize, LPSTR out) {
-    VirtualAdapter* self = g_pCurrent;
-    auto real = OriginalOf<decltype(&::ExtEscape)>(*self->m_extEscape);
+int VirtualAdapter::ExtEscape(decltype(&::ExtEscape) real, HDC hdc, int escape, int inSize, LPCSTR in, int outSize,
+                              LPSTR out) {
     EscapeCall call = { hdc, escape, {}, outSize };
     if (in && inSize > 0) call.input.assign(in, in + inSize);
-    self->escapes.push_back(call);
+    escapes.push_back(call);
 
     if (escape == QUERYESCSUPPORT && in && inSize >= 4) {
         INT32 asked;
         std::memcpy(&asked, in, sizeof asked);
-        if (asked == REFRESH_ESCAPE) return self->escapeSupport;
+        if (asked == REFRESH_ESCAPE) return escapeSupport;
     }
     if (escape != REFRESH_ESCAPE) return real(hdc, escape, inSize, in, outSize, out);
     if (!in || inSize < static_cast<int>(sizeof(RefreshEscapeRecord))) return -1;
 
     RefreshEscapeRecord record;
     std::memcpy(&record, in, sizeof record);
-    const int result = self->HandleRefresh(record);
-    if (self->onReply && self->writesReply) self->onReply(record);
-    if (out && outSize >= static_cast<int>(sizeof record) && self->writesReply) std::memcpy(out, &record, sizeof record);
+    const int result = HandleRefresh(record);
+    if (onReply && writesReply) onReply(record);
+    if (out && outSize >= static_cast<int>(sizeof record) && writesReply) std::memcpy(out, &record, sizeof record);
     return result;
 }
 
-LONG WINAPI VirtualAdapter::HookChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags) {
-    VirtualAdapter* self = g_pCurrent;
+LONG VirtualAdapter::ChangeDisplaySettings(DEVMODEA* mode, DWORD flags) {
     ModeChange change = {};
     if (mode) std::memcpy(&change.mode, mode, std::min<size_t>(mode->dmSize, sizeof change.mode));
     change.flags = flags;
-    self->modeChanges.push_back(change);
+    modeChanges.push_back(change);
     if (mode && (mode->dmFields & DM_DISPLAYFREQUENCY)) {
-        const LONG result = self->modeChangeResult;
-        if (result == DISP_CHANGE_SUCCESSFUL) self->currentRate = static_cast<SHORT>(mode->dmDisplayFrequency);
-        if ((result == DISP_CHANGE_SUCCESSFUL || result == DISP_CHANGE_RESTART) && (flags & CDS_UPDATEREGISTRY))
-            self->storedRate = static_cast<int>(mode->dmDisplayFrequency);
+        if (modeChangeResult == DISP_CHANGE_SUCCESSFUL) currentRate = static_cast<SHORT>(mode->dmDisplayFrequency);
+        if ((modeChangeResult == DISP_CHANGE_SUCCESSFUL || modeChangeResult == DISP_CHANGE_RESTART) &&
+            (flags & CDS_UPDATEREGISTRY))
+            storedRate = static_cast<int>(mode->dmDisplayFrequency);
     }
-    return self->modeChangeResult;
-}
-
-int WINAPI VirtualAdapter::HookGetSystemMetrics(int index) {
-    VirtualAdapter* self = g_pCurrent;
-    if (index == SM_CXSCREEN && self->screenWidth) return self->screenWidth;
-    if (index == SM_CYSCREEN && self->screenHeight) return self->screenHeight;
-    return OriginalOf<decltype(&::GetSystemMetrics)>(*self->m_systemMetrics)(index);
+    return modeChangeResult;
 }

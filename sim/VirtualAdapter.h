@@ -63,12 +63,9 @@ public:
     // The rate the driver reports as current.
     int ReportedRate() const { return toldRate.value_or(currentRate); }
 
-    static VirtualAdapter* Current();
-
 private:
-    static int WINAPI HookExtEscape(HDC hdc, int escape, int inSize, LPCSTR in, int outSize, LPSTR out);
-    static LONG WINAPI HookChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags);
-    static int WINAPI HookGetSystemMetrics(int index);
+    int ExtEscape(decltype(&::ExtEscape) real, HDC hdc, int escape, int inSize, LPCSTR in, int outSize, LPSTR out);
+    LONG ChangeDisplaySettings(DEVMODEA* mode, DWORD flags);
     int HandleRefresh(RefreshEscapeRecord& record);
 
     std::unique_ptr<ImportPatch> m_extEscape;

@@ -18,29 +18,21 @@ namespace {
 // Watches the page-handle calls a module makes, passing them on.
 struct PageHandleSpy {
     explicit PageHandleSpy(HMODULE module)
-        : create(module, "COMCTL32.dll", "CreatePropertySheetPageA", reinterpret_cast<const void*>(&Create)),
-          destroy(module, "COMCTL32.dll", "DestroyPropertySheetPage", reinterpret_cast<const void*>(&Destroy)) {
-        s_self = this;
-    }
-    ~PageHandleSpy() { s_self = nullptr; }
+        : create(module, "COMCTL32.dll", "CreatePropertySheetPageA", [this](auto real, LPCPROPSHEETPAGEA psp) {
+              HPROPSHEETPAGE h = failCreate ? nullptr : real(psp);
+              if (h) created.push_back(h);
+              return h;
+          }),
+          destroy(module, "COMCTL32.dll", "DestroyPropertySheetPage", [this](auto real, HPROPSHEETPAGE h) {
+              destroyed.push_back(h);
+              return real(h);
+          }) {}
 
-    static HPROPSHEETPAGE WINAPI Create(LPCPROPSHEETPAGEA psp) {
-        if (s_self->failCreate) return nullptr;
-        HPROPSHEETPAGE h = OriginalOf<decltype(&::CreatePropertySheetPageA)>(s_self->create)(psp);
-        s_self->created.push_back(h);
-        return h;
-    }
-    static BOOL WINAPI Destroy(HPROPSHEETPAGE h) {
-        s_self->destroyed.push_back(h);
-        return OriginalOf<decltype(&::DestroyPropertySheetPage)>(s_self->destroy)(h);
-    }
-
-    ImportPatch create, destroy;
     bool failCreate = false;
     std::vector<HPROPSHEETPAGE> created, destroyed;
-    static PageHandleSpy* s_self;
+    ImportHook<decltype(&::CreatePropertySheetPageA)> create;
+    ImportHook<decltype(&::DestroyPropertySheetPage)> destroy;
 };
-PageHandleSpy* PageHandleSpy::s_self = nullptr;
 
 // The shipped DLL, its driver calls answered by the virtual adapter.
 class AddPagesThroughDll : public ::testing::Test {

@@ -17,13 +17,10 @@ public:
     };
 
     GdiTextRecorder();
-    ~GdiTextRecorder();
 
     std::vector<Call> textOuts, drawTexts;
 
 private:
-    static BOOL WINAPI TextOutA_(HDC, int, int, LPCSTR, int);
-    static int WINAPI DrawTextA_(HDC, LPCSTR, int, LPRECT, UINT);
-
-    ImportPatch m_textOut, m_drawText;
+    ImportHook<decltype(&::TextOutA)> m_textOut;
+    ImportHook<decltype(&::DrawTextA)> m_drawText;
 };

@@ -1,35 +1,23 @@
 #include "ScriptedUser.h"
 #include <gtest/gtest.h>
 
-namespace {
-ScriptedUser* g_pUser = nullptr;
-}
-
 ScriptedUser::ScriptedUser(HMODULE module)
-    : m_messageBox(module, "USER32.dll", "MessageBoxA", reinterpret_cast<const void*>(&MessageBoxA_)),
-      m_exitWindows(module, "USER32.dll", "ExitWindowsEx", reinterpret_cast<const void*>(&ExitWindowsEx_)) {
-    g_pUser = this;
-}
+    : m_messageBox(module, "USER32.dll", "MessageBoxA",
+                   [this](auto, HWND owner, LPCSTR text, LPCSTR caption, UINT type) { return Show(owner, text, caption, type); }),
+      m_exitWindows(module, "USER32.dll", "ExitWindowsEx", [this](auto, UINT flags, DWORD reason) {
+          exits.emplace_back(flags, reason);
+          return TRUE;
+      }) {}
 
-ScriptedUser::~ScriptedUser() {
-    if (g_pUser == this) g_pUser = nullptr;
-}
-
-int WINAPI ScriptedUser::MessageBoxA_(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    ScriptedUser* self = g_pUser;
+int ScriptedUser::Show(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     Box box = { owner, text ? text : "", caption ? caption : "", type };
-    self->boxes.push_back(box);
-    if (self->onBox) self->onBox(box);
-    if (self->m_answers.empty()) {
+    boxes.push_back(box);
+    if (onBox) onBox(box);
+    if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected message box: \"" << box.text << "\" (" << box.caption << ")";
         return (type & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
     }
-    const int answer = self->m_answers.front();
-    self->m_answers.pop_front();
+    const int answer = m_answers.front();
+    m_answers.pop_front();
     return answer;
-}
-
-BOOL WINAPI ScriptedUser::ExitWindowsEx_(UINT flags, DWORD reason) {
-    g_pUser->exits.emplace_back(flags, reason);
-    return TRUE;
 }

@@ -11,7 +11,6 @@
 class ScriptedUser {
 public:
     explicit ScriptedUser(HMODULE module = ::GetModuleHandleA(nullptr));
-    ~ScriptedUser();
     ScriptedUser(const ScriptedUser&) = delete;
     ScriptedUser& operator=(const ScriptedUser&) = delete;
 
@@ -34,10 +33,9 @@ public:
     size_t Unanswered() const { return m_answers.size(); }
 
 private:
-    static int WINAPI MessageBoxA_(HWND, LPCSTR, LPCSTR, UINT);
-    static BOOL WINAPI ExitWindowsEx_(UINT, DWORD);
+    int Show(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
     std::deque<int> m_answers;
-    ImportPatch m_messageBox;
-    ImportPatch m_exitWindows;
+    ImportHook<decltype(&::MessageBoxA)> m_messageBox;
+    ImportHook<decltype(&::ExitWindowsEx)> m_exitWindows;
 };

@@ -13,7 +13,6 @@
 class FaultInjector {
 public:
     FaultInjector(HMODULE module, long failAt);
-    ~FaultInjector();
     FaultInjector(const FaultInjector&) = delete;
     FaultInjector& operator=(const FaultInjector&) = delete;
 
@@ -22,13 +21,16 @@ public:
     // The function whose call failed, or empty while none has.
     const std::string& Failed() const { return m_failed; }
 
-    // For the hooks: TRUE when this call of function `index` is the one to fail.
-    bool Fails(size_t index);
-    void* Real(size_t index) const { return m_patches[index]->Original(); }
-
 private:
-    std::vector<std::unique_ptr<ImportPatch>> m_patches;
+    template <typename Fn, typename Handler> void Watch(const char* dll, const char* function, Handler handler);
+    // Watches a function that answers `failure` when its call is the one to fail.
+    template <typename Fn, typename Failure> void Fail(const char* dll, const char* function, Failure failure);
+    // TRUE when this call is the one to fail.
+    bool Fails(const char* function);
+
+    HMODULE m_module;
     long m_nFailAt;
     long m_nCalls = 0;
     std::string m_failed;
+    std::vector<std::unique_ptr<ImportPatch>> m_hooks;
 };

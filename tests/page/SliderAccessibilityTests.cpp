@@ -72,38 +72,27 @@ std::string Rest(IAccessible* p) {
 class LibraryLedger {
 public:
     explicit LibraryLedger(HMODULE module)
-        : m_load(module, "KERNEL32.dll", "LoadLibraryA", reinterpret_cast<const void*>(&Load)),
-          m_free(module, "KERNEL32.dll", "FreeLibrary", reinterpret_cast<const void*>(&Free)) {
-        s_self = this;
-    }
-    ~LibraryLedger() { s_self = nullptr; }
+        : m_load(module, "KERNEL32.dll", "LoadLibraryA", [this](auto real, LPCSTR name) {
+              loaded.push_back(name);
+              if (missing) ::SetLastError(ERROR_MOD_NOT_FOUND);
+              HMODULE h = missing ? nullptr : real(name);
+              if (h) held.insert(h);
+              return h;
+          }),
+          m_free(module, "KERNEL32.dll", "FreeLibrary", [this](auto real, HMODULE h) {
+              held.erase(h);
+              return real(h);
+          }) {}
     bool Active() const { return m_load.Active() && m_free.Active(); }
-    LibraryLedger(const LibraryLedger&) = delete;
-    LibraryLedger& operator=(const LibraryLedger&) = delete;
 
     bool missing = false;
     std::vector<std::string> loaded;  // names asked for, in order
     std::set<HMODULE> held;           // loaded and not freed yet
 
 private:
-    static HMODULE WINAPI Load(LPCSTR name) {
-        s_self->loaded.push_back(name);
-        if (s_self->missing) {
-            ::SetLastError(ERROR_MOD_NOT_FOUND);
-            return nullptr;
-        }
-        HMODULE h = OriginalOf<decltype(&::LoadLibraryA)>(s_self->m_load)(name);
-        if (h) s_self->held.insert(h);
-        return h;
-    }
-    static BOOL WINAPI Free(HMODULE h) {
-        s_self->held.erase(h);
-        return OriginalOf<decltype(&::FreeLibrary)>(s_self->m_free)(h);
-    }
-    ImportPatch m_load, m_free;
-    static LibraryLedger* s_self;
+    ImportHook<decltype(&::LoadLibraryA)> m_load;
+    ImportHook<decltype(&::FreeLibrary)> m_free;
 };
-LibraryLedger* LibraryLedger::s_self = nullptr;
 
 // The value changes accessibility clients of this process are told of.
 class ValueChanges {

@@ -9,28 +9,21 @@ namespace {
 
 // Records the timers the dialog starts and stops, passing the calls on.
 struct TimerSpy {
-    TimerSpy()
-        : set(::GetModuleHandleA(nullptr), "USER32.dll", "SetTimer", reinterpret_cast<const void*>(&Set)),
-          kill(::GetModuleHandleA(nullptr), "USER32.dll", "KillTimer", reinterpret_cast<const void*>(&Kill)) {
-        s_self = this;
-    }
-    ~TimerSpy() { s_self = nullptr; }
-    static UINT_PTR WINAPI Set(HWND hWnd, UINT_PTR id, UINT ms, TIMERPROC proc) {
-        s_self->started.push_back({ id, ms });
-        s_self->startedWithCallback |= proc != nullptr;
-        return OriginalOf<decltype(&::SetTimer)>(s_self->set)(hWnd, id, ms, proc);
-    }
-    static BOOL WINAPI Kill(HWND hWnd, UINT_PTR id) {
-        s_self->killed.push_back(id);
-        return OriginalOf<decltype(&::KillTimer)>(s_self->kill)(hWnd, id);
-    }
-    ImportPatch set, kill;
     std::vector<std::pair<UINT_PTR, UINT>> started;
     std::vector<UINT_PTR> killed;
     bool startedWithCallback = false;
-    static TimerSpy* s_self;
+    ImportHook<decltype(&::SetTimer)> set{ ::GetModuleHandleA(nullptr), "USER32.dll", "SetTimer",
+                                           [this](auto real, HWND hWnd, UINT_PTR id, UINT ms, TIMERPROC proc) {
+                                               started.push_back({ id, ms });
+                                               startedWithCallback |= proc != nullptr;
+                                               return real(hWnd, id, ms, proc);
+                                           } };
+    ImportHook<decltype(&::KillTimer)> kill{ ::GetModuleHandleA(nullptr), "USER32.dll", "KillTimer",
+                                             [this](auto real, HWND hWnd, UINT_PTR id) {
+                                                 killed.push_back(id);
+                                                 return real(hWnd, id);
+                                             } };
 };
-TimerSpy* TimerSpy::s_self = nullptr;
 
 // Looks at the dialog from inside its modal loop; DWLP_USER says where to report.
 void CALLBACK NoteFocusThenDecline(HWND hDlg, UINT, UINT_PTR id, DWORD) {

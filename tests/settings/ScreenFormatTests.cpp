@@ -6,22 +6,18 @@
 
 namespace {
 
-int g_nBitsPixel = 0;
-int g_nPlanes = 0;
-
-// The screen's answers, as a display of another depth would give them.
-int WINAPI ScriptedGetDeviceCaps(HDC, int nIndex) {
-    return nIndex == BITSPIXEL ? g_nBitsPixel : nIndex == PLANES ? g_nPlanes : 0;
-}
-
 TEST(ScreenFormatTest, DepthIsBitsPerPixelTimesPlanes) {
-    ImportPatch caps(GetModuleHandleA(nullptr), "GDI32.dll", "GetDeviceCaps",
-                     reinterpret_cast<void*>(&ScriptedGetDeviceCaps));
+    int nBits = 0, nPlanes = 0;
+    // The screen's answers, as a display of another depth would give them.
+    const ImportHook<decltype(&::GetDeviceCaps)> caps(GetModuleHandleA(nullptr), "GDI32.dll", "GetDeviceCaps",
+                                                      [&](auto, HDC, int nIndex) {
+                                                          return nIndex == BITSPIXEL ? nBits : nIndex == PLANES ? nPlanes : 0;
+                                                      });
     ASSERT_TRUE(caps.Active());
     const int cases[][3] = {{8, 1, 8}, {4, 1, 4}, {1, 4, 4}, {24, 1, 24}};
-    for (const auto& [nBits, nPlanes, nDepth] : cases) {
-        g_nBitsPixel = nBits;
-        g_nPlanes = nPlanes;
+    for (const auto& [nCaseBits, nCasePlanes, nDepth] : cases) {
+        nBits = nCaseBits;
+        nPlanes = nCasePlanes;
         int nDepthRead = 0, nWidth = 0, nHeight = 0;
         ResourceLedger ledger;
         GetScreenFormat(&nDepthRead, &nWidth, &nHeight);
