@@ -15,24 +15,35 @@ bool WriteRegistryString(HKEY root, const std::string& key, const char* name, co
     return WriteRegistryValue(root, key, name, REG_SZ, std::string(value.c_str(), value.size() + 1));
 }
 
-bool RegistryValueExists(HKEY root, const std::string& key, const char* name) {
+RegistryValue ReadRegistryValue(HKEY root, const std::string& key, const char* name) {
+    RegistryValue value;
     HKEY hKey;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) return false;
-    const bool exists = RegQueryValueExA(hKey, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) return value;
+    value.keyExists = true;
+    DWORD size = 0;
+    if (RegQueryValueExA(hKey, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
+        value.data.resize(size);
+        value.valueExists = RegQueryValueExA(hKey, name, nullptr, &value.type, reinterpret_cast<BYTE*>(&value.data[0]),
+                                             &size) == ERROR_SUCCESS;
+        value.data.resize(value.valueExists ? size : 0);
+    }
     RegCloseKey(hKey);
-    return exists;
+    return value;
 }
 
 std::string ReadRegistryString(HKEY root, const std::string& key, const char* name, const std::string& fallback) {
+    const RegistryValue value = ReadRegistryValue(root, key, name);
+    return value.valueExists ? std::string(value.data.c_str()) : fallback;
+}
+
+std::vector<std::string> RegistrySubkeys(HKEY root, const std::string& key) {
+    std::vector<std::string> names;
     HKEY hKey;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) return fallback;
-    char data[512];
-    DWORD size = sizeof data - 1;
-    const LONG rc = RegQueryValueExA(hKey, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) return names;
+    char name[256];
+    for (DWORD i = 0; RegEnumKeyA(hKey, i, name, sizeof name) == ERROR_SUCCESS; ++i) names.emplace_back(name);
     RegCloseKey(hKey);
-    if (rc != ERROR_SUCCESS) return fallback;
-    data[size] = '\0';
-    return std::string(data);
+    return names;
 }
 
 void DeleteRegistryTree(HKEY root, const std::string& key) {
@@ -48,7 +59,8 @@ void DeleteRegistryTree(HKEY root, const std::string& key) {
 
 void AdapterRegistry::Seed(const std::optional<Values>& values, bool keepStored) const {
     const auto write = [keepStored](const std::string& key, const char* name, const std::string& text) {
-        if (!keepStored || !RegistryValueExists(HKEY_LOCAL_MACHINE, key, name)) WriteRegistryString(HKEY_LOCAL_MACHINE, key, name, text);
+        if (!keepStored || !ReadRegistryValue(HKEY_LOCAL_MACHINE, key, name).valueExists)
+            WriteRegistryString(HKEY_LOCAL_MACHINE, key, name, text);
     };
     WriteRegistryString(HKEY_DYN_DATA, NodeKey(), "HardWareKey", hardwareKey);
     write(EnumKey(), "Driver", driver);
@@ -57,10 +69,8 @@ void AdapterRegistry::Seed(const std::optional<Values>& values, bool keepStored)
     for (const auto& [name, text] : *values) write(ValuesKey(), name.c_str(), text);
 }
 
-void AdapterRegistry::RemoveNode() const { DeleteRegistryTree(HKEY_DYN_DATA, NodeKey()); }
-
 void AdapterRegistry::RemoveAll() const {
-    RemoveNode();
+    DeleteRegistryTree(HKEY_DYN_DATA, "Config Manager\\Enum");
     DeleteRegistryTree(HKEY_LOCAL_MACHINE, EnumKey());
     DeleteRegistryTree(HKEY_LOCAL_MACHINE, DriverKey());
 }

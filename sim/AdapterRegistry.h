@@ -1,12 +1,13 @@
 // The registry entries a Windows 95 machine keeps for the adapter: the configuration manager's
 // device node under HKEY_DYN_DATA (dynamic, rebuilt at every start), the Enum entry that names
 // the driver key, and the driver key's DEFAULT values. The one way the simulation and the tests
-// put the adapter into the registry.
+// put the adapter into the registry and take it out again, under these names.
 #pragma once
 #include <windows.h>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct AdapterRegistry {
     // Values under DEFAULT by name; a name not listed has no value.
@@ -22,9 +23,7 @@ struct AdapterRegistry {
     void Seed(const std::optional<Values>& values = DefaultValues(), bool keepStored = false) const;
     // The adapter as a machine keeps it: the settings stored earlier stay.
     void Install() const { Seed(DefaultValues(), true); }
-    // Removes the device node (as at a restart without the adapter).
-    void RemoveNode() const;
-    // Removes the Enum entry and the driver key as well.
+    // A machine without the adapter: no device node at all, no Enum entry, no driver key.
     void RemoveAll() const;
 
     static std::string NodeKeyOf(const std::string& name) { return "Config Manager\\Enum\\" + name; }
@@ -43,7 +42,17 @@ struct AdapterRegistry {
 bool WriteRegistryValue(HKEY root, const std::string& key, const char* name, DWORD type, const std::string& data);
 // Stores text as REG_SZ, its terminator included.
 bool WriteRegistryString(HKEY root, const std::string& key, const char* name, const std::string& value);
-// The value's text, or `fallback` when it cannot be read.
+
+// What the registry holds: whether the key and value exist, the value's type and data.
+struct RegistryValue {
+    bool keyExists = false;
+    bool valueExists = false;
+    DWORD type = 0;
+    std::string data;  // the bytes as stored
+};
+RegistryValue ReadRegistryValue(HKEY root, const std::string& key, const char* name);
+// The value's text (up to its terminator), or `fallback` when it cannot be read.
 std::string ReadRegistryString(HKEY root, const std::string& key, const char* name, const std::string& fallback = "");
-bool RegistryValueExists(HKEY root, const std::string& key, const char* name);
+// The subkeys of root\key in the order RegEnumKeyA lists them.
+std::vector<std::string> RegistrySubkeys(HKEY root, const std::string& key);
 void DeleteRegistryTree(HKEY root, const std::string& key);

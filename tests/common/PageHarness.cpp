@@ -11,7 +11,6 @@ PageHarness::PageHarness() {
     adapter.Plug(self);
     user = std::make_unique<ScriptedUser>(self);
     // Anything left from an earlier test, or from the Display Properties stand-in, goes first.
-    DeleteRegistryTree(HKEY_DYN_DATA, "Config Manager\\Enum");
     adapterRegistry.RemoveAll();
 }
 
@@ -101,6 +100,7 @@ int PageHarness::SliderPos(int page) const {
 }
 
 std::optional<std::string> PageHarness::Value(const char* name) const {
-    if (!RegistryValueExists(HKEY_LOCAL_MACHINE, adapterRegistry.ValuesKey(), name)) return std::nullopt;
-    return ReadRegistryString(HKEY_LOCAL_MACHINE, adapterRegistry.ValuesKey(), name);
+    const RegistryValue value = ReadRegistryValue(HKEY_LOCAL_MACHINE, adapterRegistry.ValuesKey(), name);
+    if (!value.valueExists) return std::nullopt;
+    return std::string(value.data.c_str());
 }

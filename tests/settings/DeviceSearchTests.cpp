@@ -2,25 +2,23 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstring>
-#include "AdapterRegistryTest.h"
+#include "SettingsStoreTest.h"
 #include "ResourceLedger.h"
 #include "settings/AdapterSettings.h"
 
 namespace {
 
-class DeviceSearchTest : public AdapterRegistryTest {
+class DeviceSearchTest : public SettingsStoreTest {
 protected:
     // The adapter's node key padded to `length` characters.
-    static std::string HardwareKeyOfLength(size_t length) {
-        return kHardwareKey + std::string(length - std::strlen(kHardwareKey), 'X');
+    std::string HardwareKeyOfLength(size_t length) const {
+        return adapter.hardwareKey + std::string(length - adapter.hardwareKey.size(), 'X');
     }
 
     // The tests rely on RegEnumKeyA listing the first node before the second.
     void ExpectListedInOrder(const std::string& first, const std::string& second) {
-        const std::vector<std::string> nodes = RegistrySubkeys(HKEY_DYN_DATA, kDeviceList);
-        const auto at = [&](const std::string& name) {
-            return std::find(nodes.begin(), nodes.end(), kNodePrefix + name) - nodes.begin();
-        };
+        const std::vector<std::string> nodes = RegistrySubkeys(HKEY_DYN_DATA, "Config Manager\\Enum");
+        const auto at = [&](const std::string& name) { return std::find(nodes.begin(), nodes.end(), name) - nodes.begin(); };
         ASSERT_LT(at(first), at(second));
     }
 };
@@ -29,9 +27,9 @@ TEST_F(DeviceSearchTest, MatchesTheIdFollowedByTheBusLocation) {
     SeedAdapter();
     CAdapterSettings settings(64);
     EXPECT_TRUE(settings.IsFound());
-    EXPECT_STREQ(settings.GetHardwareKey(), kHardwareKey);
+    EXPECT_STREQ(settings.GetHardwareKey(), adapter.hardwareKey.c_str());
     EXPECT_TRUE(settings.LookupDriver());
-    EXPECT_STREQ(settings.GetDriver(), kDriver);
+    EXPECT_STREQ(settings.GetDriver(), adapter.driver.c_str());
 }
 
 TEST_F(DeviceSearchTest, LowerCaseOrShortenedIdsDoNotMatch) {
@@ -44,11 +42,11 @@ TEST_F(DeviceSearchTest, LowerCaseOrShortenedIdsDoNotMatch) {
 
 TEST_F(DeviceSearchTest, SkipsAHardwareKeyTooLongForItsBuffer) {
     SeedDevice("0", HardwareKeyOfLength(48));   // 49 bytes with the terminator
-    SeedDevice("1", kHardwareKey);
+    SeedDevice("1", adapter.hardwareKey);
     ExpectListedInOrder("0", "1");
     CAdapterSettings settings(64);
     EXPECT_TRUE(settings.IsFound());
-    EXPECT_STREQ(settings.GetHardwareKey(), kHardwareKey);
+    EXPECT_STREQ(settings.GetHardwareKey(), adapter.hardwareKey.c_str());
 }
 
 TEST_F(DeviceSearchTest, SkipsAHardwareKeyThatFillsItsBufferWithoutATerminator) {
@@ -57,26 +55,26 @@ TEST_F(DeviceSearchTest, SkipsAHardwareKeyThatFillsItsBufferWithoutATerminator) 
     EXPECT_TRUE(fits.IsFound());
     EXPECT_EQ(std::strlen(fits.GetHardwareKey()), 47u);
 
-    seed.Bytes(HKEY_DYN_DATA, NodeKey("0"), "HardWareKey", HardwareKeyOfLength(48));
-    SeedDevice("1", kHardwareKey);
+    SeedBytes(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf("0"), "HardWareKey", HardwareKeyOfLength(48));
+    SeedDevice("1", adapter.hardwareKey);
     ExpectListedInOrder("0", "1");
     CAdapterSettings unterminated(64);
-    EXPECT_STREQ(unterminated.GetHardwareKey(), kHardwareKey);
+    EXPECT_STREQ(unterminated.GetHardwareKey(), adapter.hardwareKey.c_str());
 }
 
 TEST_F(DeviceSearchTest, AcceptsAHardwareKeyStoredWithoutATerminator) {
-    seed.Bytes(HKEY_DYN_DATA, NodeKey("0"), "HardWareKey", kHardwareKey);
-    SeedDriver(kHardwareKey, kDriver);
+    SeedBytes(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf("0"), "HardWareKey", adapter.hardwareKey);
+    SeedDriver(adapter.driver);
     CAdapterSettings settings(64);
-    EXPECT_STREQ(settings.GetHardwareKey(), kHardwareKey);
+    EXPECT_STREQ(settings.GetHardwareKey(), adapter.hardwareKey.c_str());
     EXPECT_TRUE(settings.LookupDriver());
 }
 
 TEST_F(DeviceSearchTest, ASubkeyNameTooLongForItsBufferEndsTheSearch) {
-    const std::string name31 = std::string(31 - std::strlen(kNodePrefix), 'A');
+    const std::string name31(31, 'A');
     const std::string name32 = name31 + 'A';
     SeedDevice(name31, "PCI\\VEN_0000&DEV_0000");
-    SeedDevice("B", kHardwareKey);
+    SeedDevice("B", adapter.hardwareKey);
     ExpectListedInOrder(name31, "B");
     EXPECT_TRUE(CAdapterSettings(64).IsFound());
 
@@ -86,15 +84,15 @@ TEST_F(DeviceSearchTest, ASubkeyNameTooLongForItsBufferEndsTheSearch) {
 }
 
 TEST_F(DeviceSearchTest, TheFirstOfTwoMatchingNodesIsUsed) {
-    SeedDevice("0", kHardwareKey);
-    SeedDevice("1", "PCI\\VEN_5333&DEV_5631\\BUS_01&DEV_00&FUNC_00");
+    SeedDevice("0", adapter.hardwareKey);
+    SeedDevice("1", "PCI\\VEN_5333&DEV_5631\\BUS_00&DEV_0C&FUNC_00");
     ExpectListedInOrder("0", "1");
-    EXPECT_STREQ(CAdapterSettings(64).GetHardwareKey(), kHardwareKey);
+    EXPECT_STREQ(CAdapterSettings(64).GetHardwareKey(), adapter.hardwareKey.c_str());
 }
 
 TEST_F(DeviceSearchTest, WithoutTheAdapterNoOperationOpensAKey) {
     SeedDevice("0", "PCI\\VEN_1234&DEV_0001");
-    SeedDriver(kHardwareKey, kDriver);
+    SeedDriver(adapter.driver);
     SeedValue("MCLK", "77");
     CAdapterSettings settings(64);
     ASSERT_FALSE(settings.IsFound());
@@ -110,29 +108,29 @@ TEST_F(DeviceSearchTest, WithoutTheAdapterNoOperationOpensAKey) {
     settings.SetMclkFast(FALSE);
     EXPECT_EQ(nValue, 5);
     EXPECT_EQ(ledger.KeysOpened(), 0u);
-    EXPECT_FALSE(ReadRegistryValue(HKEY_LOCAL_MACHINE, DefaultKey(), "EnhPer").valueExists);
+    EXPECT_FALSE(Stored("EnhPer").valueExists);
 }
 
 TEST_F(DeviceSearchTest, ADriverValueMustFitWithItsTerminator) {
-    SeedDevice("0", kHardwareKey);
+    SeedDevice("0", adapter.hardwareKey);
     CAdapterSettings settings(64);
     ASSERT_TRUE(settings.IsFound());
     EXPECT_FALSE(settings.LookupDriver()) << "no Enum key";
 
-    SeedDriver(kHardwareKey, std::string(15, 'D'));
+    SeedDriver(std::string(15, 'D'));
     EXPECT_TRUE(settings.LookupDriver());
     EXPECT_STREQ(settings.GetDriver(), std::string(15, 'D').c_str());
 
-    SeedDriver(kHardwareKey, std::string(16, 'D'));   // 17 bytes with the terminator
+    SeedDriver(std::string(16, 'D'));   // 17 bytes with the terminator
     EXPECT_FALSE(settings.LookupDriver());
 
-    seed.Bytes(HKEY_LOCAL_MACHINE, EnumKey(), "Driver", std::string(16, 'D'));
+    SeedBytes(HKEY_LOCAL_MACHINE, adapter.EnumKey(), "Driver", std::string(16, 'D'));
     EXPECT_FALSE(settings.LookupDriver());
     EXPECT_STREQ(settings.GetDriver(), "");
 
-    seed.Bytes(HKEY_LOCAL_MACHINE, EnumKey(), "Driver", kDriver);   // shorter, and unterminated
+    SeedBytes(HKEY_LOCAL_MACHINE, adapter.EnumKey(), "Driver", adapter.driver);   // shorter, and unterminated
     EXPECT_TRUE(settings.LookupDriver());
-    EXPECT_STREQ(settings.GetDriver(), kDriver);
+    EXPECT_STREQ(settings.GetDriver(), adapter.driver.c_str());
 }
 
 }  // namespace

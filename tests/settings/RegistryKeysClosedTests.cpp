@@ -1,13 +1,13 @@
 // Every registry key the settings object opens is closed again, on every path.
 #include <gtest/gtest.h>
 #include <functional>
-#include "AdapterRegistryTest.h"
+#include "SettingsStoreTest.h"
 #include "ResourceLedger.h"
 #include "settings/AdapterSettings.h"
 
 namespace {
 
-class RegistryKeysClosedTest : public AdapterRegistryTest {
+class RegistryKeysClosedTest : public SettingsStoreTest {
 protected:
     // Runs one operation under a ledger: it opens nExpectedOpened keys and closes each of them.
     void ExpectBalanced(const char* what, const std::function<void()>& operation, size_t nExpectedOpened) {
@@ -21,10 +21,10 @@ protected:
 TEST_F(RegistryKeysClosedTest, OnTheDeviceSearch) {
     SeedDevice("0", "PCI\\VEN_1234&DEV_0001");
     SeedDevice("1", std::string(60, 'P'));
-    seed.Key(HKEY_DYN_DATA, NodeKey("2"));
+    SeedKey(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf("2"));
     ExpectBalanced("no match", [] { CAdapterSettings(64); }, 4);
-    SeedDevice("3", kHardwareKey);
-    SeedDevice("4", kHardwareKey);
+    SeedDevice("3", adapter.hardwareKey);
+    SeedDevice("4", adapter.hardwareKey);
     ExpectBalanced("match", [] { CAdapterSettings(64); }, 5);
 }
 
@@ -39,20 +39,20 @@ TEST_F(RegistryKeysClosedTest, OnEveryValueOperation) {
     ExpectBalanced("value too long", [&] { settings.GetRefreshRate(&nValue); }, 2);
     ExpectBalanced("write", [&] { settings.SetEnhPer(1); }, 2);
 
-    SeedDriver(kHardwareKey, "TESTDRV\\0009");
+    SeedDriver("DISPLAY\\0009");
     ExpectBalanced("no DEFAULT key, read", [&] { settings.GetRefreshRate(&nValue); }, 1);
     ExpectBalanced("no DEFAULT key, write", [&] { settings.SetMclkFast(TRUE); }, 1);
 
-    SeedDriver(kHardwareKey, std::string(20, 'D'));
+    SeedDriver(std::string(20, 'D'));
     ExpectBalanced("driver value too long", [&] { settings.SetRefreshRate(60); }, 1);
 }
 
 TEST_F(RegistryKeysClosedTest, WhenTheDriverCannotBeLookedUp) {
-    SeedDevice("0", kHardwareKey);
+    SeedDevice("0", adapter.hardwareKey);
     CAdapterSettings settings(64);
     int nValue = 0;
     ExpectBalanced("no Enum key", [&] { settings.GetEnhPer(&nValue); }, 0);
-    seed.Key(HKEY_LOCAL_MACHINE, EnumKey());
+    SeedKey(HKEY_LOCAL_MACHINE, adapter.EnumKey());
     ExpectBalanced("no Driver value", [&] { settings.SetEnhPer(1); }, 1);
 }
 

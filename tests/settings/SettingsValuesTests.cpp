@@ -1,18 +1,16 @@
 // The driver's settings values: decimal text under the "DEFAULT" key.
 #include <gtest/gtest.h>
-#include "AdapterRegistryTest.h"
+#include "SettingsStoreTest.h"
 #include "settings/AdapterSettings.h"
 
 namespace {
 
-class SettingsValuesTest : public AdapterRegistryTest {
+class SettingsValuesTest : public SettingsStoreTest {
 protected:
     void SetUp() override {
-        AdapterRegistryTest::SetUp();
+        SettingsStoreTest::SetUp();
         SeedAdapter();
     }
-
-    RegistryValue Stored(const char* name) { return ReadRegistryValue(HKEY_LOCAL_MACHINE, DefaultKey(), name); }
 };
 
 TEST_F(SettingsValuesTest, MclkReadsFastOnlyFor77) {
@@ -88,16 +86,16 @@ TEST_F(SettingsValuesTest, ReadsAtMostEightBytes) {
     EXPECT_EQ(nRate, 60);
 
     // Eight bytes without a terminator end where the data ends.
-    seed.Bytes(HKEY_LOCAL_MACHINE, DefaultKey(), "RefreshRate", "87654321");
+    SeedBytes(HKEY_LOCAL_MACHINE, adapter.ValuesKey(), "RefreshRate", "87654321");
     EXPECT_TRUE(settings.GetRefreshRate(&nRate));
     EXPECT_EQ(nRate, 87654321);
-    seed.Bytes(HKEY_LOCAL_MACHINE, DefaultKey(), "RefreshRate", "72");
+    SeedBytes(HKEY_LOCAL_MACHINE, adapter.ValuesKey(), "RefreshRate", "72");
     EXPECT_TRUE(settings.GetRefreshRate(&nRate));
     EXPECT_EQ(nRate, 72);
 }
 
 TEST_F(SettingsValuesTest, AMissingDefaultKeyFailsReadsAndIsNeverCreated) {
-    SeedDriver(kHardwareKey, "TESTDRV\\0002");
+    SeedDriver("DISPLAY\\0001");
     CAdapterSettings settings(64);
     int nValue = 3;
     EXPECT_FALSE(settings.GetEnhPer(&nValue));
@@ -106,8 +104,7 @@ TEST_F(SettingsValuesTest, AMissingDefaultKeyFailsReadsAndIsNeverCreated) {
     settings.SetEnhPer(1);
     settings.SetRefreshRate(60);
     settings.SetMclkFast(TRUE);
-    EXPECT_FALSE(ReadRegistryValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\TESTDRV\\0002",
-                                   "EnhPer").keyExists);
+    EXPECT_FALSE(ReadRegistryValue(HKEY_LOCAL_MACHINE, AdapterRegistry::ValuesKeyOf("DISPLAY\\0001"), "EnhPer").keyExists);
 }
 
 TEST_F(SettingsValuesTest, EachOperationReadsTheDriverValueAfresh) {
@@ -115,9 +112,9 @@ TEST_F(SettingsValuesTest, EachOperationReadsTheDriverValueAfresh) {
     CAdapterSettings settings(64);
     int nValue = 0;
     EXPECT_TRUE(settings.GetEnhPer(&nValue));
-    SeedDriver(kHardwareKey, "TESTDRV\\0002");
+    SeedDriver("DISPLAY\\0001");
     EXPECT_FALSE(settings.GetEnhPer(&nValue));
-    EXPECT_STREQ(settings.GetDriver(), "TESTDRV\\0002");
+    EXPECT_STREQ(settings.GetDriver(), "DISPLAY\\0001");
 }
 
 }  // namespace
