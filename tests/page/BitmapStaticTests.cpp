@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include "PageTemplate.h"
 #include "ResourceLedger.h"
+#include "ScreenCapture.h"
 #include "page/BitmapStatic.h"
 #include "page/BlitTransparent.h"
 #include "res/resource.h"
@@ -27,16 +28,8 @@ HBITMAP MakeBitmap(int w, int h, COLORREF (*colour)(int, int)) {
 
 // Every pixel of a bitmap that is selected into no DC; a bitmap still selected elsewhere fails.
 ::testing::AssertionResult Pixels(HBITMAP hBitmap, std::vector<COLORREF>* pPixels) {
-    BITMAP bm = {};
-    ::GetObjectA(hBitmap, sizeof bm, &bm);
-    HDC hdc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
-    pPixels->clear();
-    for (int y = 0; hOld && y < bm.bmHeight; ++y)
-        for (int x = 0; x < bm.bmWidth; ++x) pPixels->push_back(::GetPixel(hdc, x, y));
-    if (hOld) ::SelectObject(hdc, hOld);
-    ::DeleteDC(hdc);
-    return hOld ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "bitmap still selected";
+    *pPixels = ReadBitmapPixels(hBitmap).pixels;
+    return pPixels->empty() ? ::testing::AssertionFailure() << "bitmap still selected" : ::testing::AssertionSuccess();
 }
 
 TEST(BlitTransparent, KeyPixelsShowTheTargetAndTheSourceComesBackUnchanged) {
@@ -95,8 +88,8 @@ protected:
         EXPECT_TRUE(ledger.Balanced()) << ledger.Report();
     }
     // The control shows the logo at (x0, y0) over `under`; its white shows `under` when transparent.
-    void ExpectLogo(const Capture& under, int x0, int y0, bool transparent) const {
-        const Capture shot(Logo());
+    void ExpectLogo(const PixelImage& under, int x0, int y0, bool transparent) const {
+        const PixelImage shot = ReadClientPixels(Logo());
         ASSERT_EQ(shot.pixels.size(), under.pixels.size());
         for (int y = 0; y < shot.height; ++y)
             for (int x = 0; x < shot.width; ++x) {
@@ -114,7 +107,7 @@ protected:
 TEST_F(LogoTest, PaintsTheLogoCentredOpaqueOrWithItsWhiteTransparent) {
     ::MoveWindow(Logo(), 20, 10, 300, 65, TRUE);
     PageTemplate::Repaint(Logo());
-    const Capture background(Logo());  // the empty static shows the page's background
+    const PixelImage background = ReadClientPixels(Logo());  // the empty static shows the page's background
     ASSERT_NE(background.At(0, 0), kWhite);
 
     CBitmapStatic opaque(IDB_LOGO);
@@ -153,7 +146,7 @@ TEST_F(LogoTest, FitKeepsTheCentreWhenShrinkingAndGrowing) {
 TEST_F(LogoTest, MissingBitmapLeavesTheControlAsItWas) {
     ::MoveWindow(Logo(), 20, 10, 300, 65, TRUE);
     PageTemplate::Repaint(Logo());
-    const Capture background(Logo());
+    const PixelImage background = ReadClientPixels(Logo());
     const RECT before = Placement();
 
     CTransparentBitmapStatic control(4242);
@@ -162,7 +155,7 @@ TEST_F(LogoTest, MissingBitmapLeavesTheControlAsItWas) {
     const RECT after = Placement();
     EXPECT_TRUE(::EqualRect(&before, &after));
     Paint();
-    EXPECT_EQ(Capture(Logo()).pixels, background.pixels);
+    EXPECT_EQ(ReadClientPixels(Logo()).pixels, background.pixels);
 }
 
 }  // namespace

@@ -38,21 +38,3 @@ void PageTemplate::Repaint(HWND hWnd) {
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     PumpPending();
 }
-
-Capture::Capture(HWND hWnd) {
-    RECT rc;
-    ::GetClientRect(hWnd, &rc);
-    width = rc.right;
-    height = rc.bottom;
-    HDC hdcWindow = ::GetDC(hWnd);
-    HDC hdcCopy = ::CreateCompatibleDC(hdcWindow);
-    HBITMAP hCopy = ::CreateCompatibleBitmap(hdcWindow, width, height);
-    HGDIOBJ hOld = ::SelectObject(hdcCopy, hCopy);
-    ::BitBlt(hdcCopy, 0, 0, width, height, hdcWindow, 0, 0, SRCCOPY);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixels.push_back(::GetPixel(hdcCopy, x, y));
-    ::SelectObject(hdcCopy, hOld);
-    ::DeleteObject(hCopy);
-    ::DeleteDC(hdcCopy);
-    ::ReleaseDC(hWnd, hdcWindow);
-}

@@ -2,7 +2,6 @@
 // template is a child dialog), for tests that subclass its controls.
 #pragma once
 #include <windows.h>
-#include <vector>
 
 class PageTemplate {
 public:
@@ -21,12 +20,4 @@ public:
 private:
     HWND m_hHost = nullptr;
     HWND m_hDialog = nullptr;
-};
-
-// The pixels of a window's client area as they are on screen, row by row.
-struct Capture {
-    explicit Capture(HWND hWnd);
-    COLORREF At(int x, int y) const { return pixels[y * width + x]; }
-    int width = 0, height = 0;
-    std::vector<COLORREF> pixels;
 };

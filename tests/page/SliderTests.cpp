@@ -11,6 +11,7 @@
 #include "MessagePump.h"
 #include "PageTemplate.h"
 #include "ResourceLedger.h"
+#include "ScreenCapture.h"
 #include "page/RefreshSlider.h"
 #include "res/resource.h"
 
@@ -37,7 +38,7 @@ private:
 int Luminance(COLORREF c) { return (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000; }
 
 // Pixels inside rc (clipped to the shot) whose brightness is far from the face's.
-int PixelsStandingOut(const Capture& shot, const RECT& rc, COLORREF crFace) {
+int PixelsStandingOut(const PixelImage& shot, const RECT& rc, COLORREF crFace) {
     int n = 0;
     for (int y = std::max<int>(rc.top, 0); y < std::min<int>(rc.bottom, shot.height); ++y)
         for (int x = std::max<int>(rc.left, 0); x < std::min<int>(rc.right, shot.width); ++x)
@@ -113,7 +114,7 @@ protected:
     }
     // Rows top..bottom-1 inside the frame are all button face.
     ::testing::AssertionResult PanelRowsAreButtonFace(int top, int bottom) const {
-        const Capture shot(Slider());
+        const PixelImage shot = ReadClientPixels(Slider());
         for (int y = top; y < bottom; ++y)
             for (int x = 2; x < shot.width - 2; ++x)
                 if (shot.At(x, y) != ::GetSysColor(COLOR_BTNFACE))
@@ -181,7 +182,7 @@ TEST_F(RefreshSliderTest, LabelsSpreadAcrossTheChannelWithTheUnitBeneath) {
     EXPECT_TRUE(drawTexts.empty());
 
     // A sunken frame: shadow on the left and top, white on the right and bottom.
-    const Capture shot(Slider());
+    const PixelImage shot = ReadClientPixels(Slider());
     EXPECT_EQ(shot.At(1, 33), ::GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(shot.At(width / 2, 1), ::GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(shot.At(width - 2, 33), RGB(255, 255, 255));
@@ -253,7 +254,7 @@ TEST_F(RefreshSliderTest, TextStandsOutFromTheButtonFaceOfEveryScheme) {
             SCOPED_TRACE(std::string(scheme.name) + (rates.size() > 1 ? ", five rates" : ", one rate"));
             SetRates(rates);
             Paint();
-            const Capture shot(Slider());
+            const PixelImage shot = ReadClientPixels(Slider());
             ASSERT_EQ(textOuts.size() + drawTexts.size(), rates.size() > 1 ? rates.size() + 1 : 1);
             for (const auto& call : textOuts) {
                 const SIZE size = Extent(call.text.c_str());
@@ -273,7 +274,7 @@ TEST_F(RefreshSliderTest, TextStandsOutFromTheButtonFaceOfEveryScheme) {
                                          reinterpret_cast<const void*>(&KeepTextColour));
             ASSERT_TRUE(keepColour.Active());
             PageTemplate::Repaint(Slider());
-            EXPECT_EQ(Capture(Slider()).pixels, shot.pixels);
+            EXPECT_EQ(ReadClientPixels(Slider()).pixels, shot.pixels);
         }
     }
 }
