@@ -4,6 +4,7 @@
 #include <vector>
 #include "Require.h"
 #include "Timing.h"
+#include "MessagePump.h"
 #include "Ui.h"
 #include "com/ComIds.h"
 #include "res/resource.h"

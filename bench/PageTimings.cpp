@@ -2,6 +2,7 @@
 #include <vector>
 #include "Require.h"
 #include "Timing.h"
+#include "MessagePump.h"
 #include "Ui.h"
 #include "page/DialogDlg.h"
 #include "res/resource.h"

@@ -3,6 +3,7 @@
 #include <vector>
 #include "Require.h"
 #include "Timing.h"
+#include "MessagePump.h"
 #include "Ui.h"
 #include "res/resource.h"
 

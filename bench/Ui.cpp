@@ -13,11 +13,3 @@ HWND CreateSheet(HPROPSHEETPAGE hPage) {
     Require(result > 0, "PropertySheetA failed");
     return reinterpret_cast<HWND>(result);
 }
-
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}

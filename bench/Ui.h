@@ -1,4 +1,4 @@
-// The bits of user interface every measurement needs: a modeless sheet and a message pump.
+// The bit of user interface every measurement needs: a modeless sheet.
 #pragma once
 #include <windows.h>
 #include <prsht.h>
@@ -6,5 +6,3 @@
 // A modeless "Display Properties" sheet with one page; its first page is created and activated
 // before this returns. Destroying the window releases the page handle.
 HWND CreateSheet(HPROPSHEETPAGE hPage);
-// Handles every message already waiting.
-void PumpPending();

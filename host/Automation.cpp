@@ -1,6 +1,7 @@
 #include "Automation.h"
 #include <commctrl.h>
 #include <cstdio>
+#include "MessagePump.h"
 #include "ScreenCapture.h"
 
 namespace {
@@ -12,25 +13,18 @@ constexpr UINT kCaptureDelayMs = 300;
 // Control ids on the Tavrolin page.
 constexpr int kSlider = 1005;
 constexpr int kRefreshTest = 1027;
-}  // namespace
 
-void DrainMessages(HWND hDialogContext) {
+// Lets the sheet finish drawing: handles messages until none has come for a moment.
+void DrainMessages(HWND hSheet) {
     for (int quiet = 0; quiet < 3;) {
-        MSG msg;
-        bool any = false;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!hDialogContext || !::IsDialogMessageA(hDialogContext, &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-            any = true;
-        }
-        if (hDialogContext) ::RedrawWindow(hDialogContext, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const bool any = PumpPending(hSheet);
+        ::RedrawWindow(hSheet, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         quiet = any ? 0 : quiet + 1;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
     }
 }
 
+// The smallest rectangle around both windows' screen rectangles.
 RECT UnionOfWindows(HWND a, HWND b) {
     RECT ra, rb, result;
     ::GetWindowRect(a, &ra);
@@ -38,6 +32,8 @@ RECT UnionOfWindows(HWND a, HWND b) {
     ::UnionRect(&result, &ra, &rb);
     return result;
 }
+
+}  // namespace
 
 void Automation::AnswerConfirmation(HWND hDlg) {
     if (m_script.screenshot.empty()) {

@@ -41,8 +41,3 @@ private:
     DialogDriver m_driver;
     bool m_ok = true;
 };
-
-// Lets windows finish drawing: handles messages until none has come for a moment.
-void DrainMessages(HWND hDialogContext);
-// The smallest rectangle around both windows' screen rectangles.
-RECT UnionOfWindows(HWND a, HWND b);

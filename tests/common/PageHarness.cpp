@@ -68,26 +68,17 @@ void PageHarness::PressKey(UINT vk) {
     HWND target = KeyTarget();
     ::PostMessageA(target, WM_KEYDOWN, vk, 1);
     ::PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
-    PumpThroughSheet();
+    PumpPending(sheet->Window());
 }
 
 void PageHarness::PressAlt(char letter) {
     ::PostMessageA(KeyTarget(), WM_SYSCHAR, static_cast<WPARAM>(letter), 0x20000001 /* Alt down */);
-    PumpThroughSheet();
+    PumpPending(sheet->Window());
 }
 
 HWND PageHarness::KeyTarget() const {
     HWND focus = ::GetFocus();
     return focus && ::IsChild(sheet->Window(), focus) ? focus : sheet->Window();
-}
-
-void PageHarness::PumpThroughSheet() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (sheet && PropSheet_IsDialogMessage(sheet->Window(), &msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
 }
 
 int PageHarness::FocusedControl(int page) const {

@@ -53,5 +53,4 @@ public:
 private:
     // The window with the focus, or the sheet when the focus is outside it.
     HWND KeyTarget() const;
-    void PumpThroughSheet();
 };

@@ -1,11 +1,16 @@
 #include "MessagePump.h"
+#include <prsht.h>
 
-void PumpPending() {
+bool PumpPending(HWND hSheet) {
+    bool any = false;
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        any = true;
+        if (hSheet && PropSheet_IsDialogMessage(hSheet, &msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+    return any;
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
