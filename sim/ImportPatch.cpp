@@ -17,30 +17,38 @@ void WriteSlot(void** slot, void* value) {
 
 }  // namespace
 
-void** ImportPatch::FindSlot(HMODULE module, const char* dll, const char* function) {
-    if (!module) return nullptr;
+std::vector<ImportEntry> ReadImports(HMODULE module) {
+    std::vector<ImportEntry> entries;
+    if (!module) return entries;
     auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(module);
     auto* nt = AtRva<IMAGE_NT_HEADERS>(module, dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!dir.VirtualAddress) return nullptr;
-    // Fallback for an import table without names: compare with the exporter's own address.
-    HMODULE exporter = GetModuleHandleA(dll);
-    void* exported = exporter ? reinterpret_cast<void*>(GetProcAddress(exporter, function)) : nullptr;
-
+    if (!dir.VirtualAddress) return entries;
     for (auto* desc = AtRva<IMAGE_IMPORT_DESCRIPTOR>(module, dir.VirtualAddress); desc->Name; ++desc) {
-        if (_stricmp(AtRva<char>(module, desc->Name), dll) != 0) continue;
+        // The lookup table keeps the names after loading; the address table holds addresses by
+        // then. A linker may write no lookup table at all.
         auto* iat = AtRva<IMAGE_THUNK_DATA>(module, desc->FirstThunk);
         auto* names = desc->OriginalFirstThunk ? AtRva<IMAGE_THUNK_DATA>(module, desc->OriginalFirstThunk) : nullptr;
         for (int i = 0; iat[i].u1.Function; ++i) {
-            bool match = false;
-            if (names && !IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal)) {
-                auto* byName = AtRva<IMAGE_IMPORT_BY_NAME>(module, names[i].u1.AddressOfData);
-                match = std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0;
-            } else if (exported) {
-                match = reinterpret_cast<void*>(iat[i].u1.Function) == exported;
-            }
-            if (match) return reinterpret_cast<void**>(&iat[i].u1.Function);
+            ImportEntry entry = { AtRva<char>(module, desc->Name), nullptr, 0, reinterpret_cast<void**>(&iat[i].u1.Function) };
+            if (names && IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal))
+                entry.ordinal = static_cast<WORD>(IMAGE_ORDINAL(names[i].u1.Ordinal));
+            else if (names)
+                entry.function = reinterpret_cast<const char*>(AtRva<IMAGE_IMPORT_BY_NAME>(module, names[i].u1.AddressOfData)->Name);
+            entries.push_back(entry);
         }
+    }
+    return entries;
+}
+
+void** ImportPatch::FindSlot(HMODULE module, const char* dll, const char* function) {
+    // Without a name to compare, an entry is matched by the exporter's own address.
+    HMODULE exporter = GetModuleHandleA(dll);
+    void* exported = exporter ? reinterpret_cast<void*>(GetProcAddress(exporter, function)) : nullptr;
+    for (const ImportEntry& entry : ReadImports(module)) {
+        if (_stricmp(entry.dll, dll) != 0) continue;
+        if (entry.function ? std::strcmp(entry.function, function) == 0 : exported && *entry.slot == exported)
+            return entry.slot;
     }
     return nullptr;
 }

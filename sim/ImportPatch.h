@@ -9,6 +9,17 @@
 #include <cstdlib>
 #include <functional>
 #include <utility>
+#include <vector>
+
+// One function a loaded module imports, as its import table lists it.
+struct ImportEntry {
+    const char* dll;       // the DLL's name as the table spells it
+    const char* function;  // nullptr when imported by ordinal, or when the table keeps no names
+    WORD ordinal;          // when imported by ordinal, else 0
+    void** slot;           // its entry in the import address table
+};
+// Every function a loaded module imports, in table order.
+std::vector<ImportEntry> ReadImports(HMODULE module);
 
 class ImportPatch {
 public:
