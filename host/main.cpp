@@ -104,12 +104,10 @@ void Configure(VirtualAdapter& adapter, Options& o) {
     const int kept = std::atoi(ReadRegistryString(HKEY_CURRENT_USER, kStateKey, "RefreshRate", "60").c_str());
     adapter.currentRate = static_cast<SHORT>(o.current ? o.current : kept);
 
-    // What the page will list: the driver's rates up to the first one above the limit.
-    const int maximum = adapter.limitMode == LIMIT_NONE ? 1000 : adapter.maxRate;
-    for (size_t i = 0; i < adapter.rates.size() && i < MAX_LISTED_RATES; ++i) {
-        if (adapter.rates[i] == 0 || adapter.rates[i] > maximum) break;
-        o.script.rates.push_back(adapter.rates[i]);
-    }
+    // What the page will list: the driver's answer, read by the page's own rule.
+    RefreshEscapeRecord reply = {};
+    adapter.AnswerQuery(reply);
+    for (int i = 0; i < CountOfferedRates(reply); ++i) o.script.rates.push_back(reply.awRates[i]);
 }
 
 }  // namespace

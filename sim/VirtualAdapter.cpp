@@ -40,19 +40,22 @@ std::vector<RefreshEscapeRecord> VirtualAdapter::RefreshRequests() const {
     return requests;
 }
 
+void VirtualAdapter::AnswerQuery(RefreshEscapeRecord& record) const {
+    if (rawReply) {
+        record = *rawReply;
+        return;
+    }
+    record.wLimitMode = limitMode;
+    record.wRefreshRate = static_cast<SHORT>(ReportedRate());
+    record.wMaxRate = maxRate;
+    std::memset(record.awRates, 0, sizeof record.awRates);
+    for (size_t i = 0; i < rates.size() && i < MAX_LISTED_RATES; ++i) record.awRates[i] = rates[i];
+}
+
 int VirtualAdapter::HandleRefresh(RefreshEscapeRecord& record) {
     if (record.wFunction == REFRESH_QUERY) {
         if (onRefreshQuery) onRefreshQuery();
-        if (!writesReply) return refreshResult;
-        if (rawReply) {
-            record = *rawReply;
-            return refreshResult;
-        }
-        record.wLimitMode = limitMode;
-        record.wRefreshRate = static_cast<SHORT>(ReportedRate());
-        record.wMaxRate = maxRate;
-        std::memset(record.awRates, 0, sizeof record.awRates);
-        for (size_t i = 0; i < rates.size() && i < MAX_LISTED_RATES; ++i) record.awRates[i] = rates[i];
+        if (writesReply) AnswerQuery(record);
     } else if (record.wFunction == REFRESH_SET) {
         toldRate = record.wRefreshRate;
     }

@@ -62,6 +62,8 @@ public:
     std::optional<int> storedRate;
     // The rate the driver reports as current.
     int ReportedRate() const { return toldRate.value_or(currentRate); }
+    // Fills in what the driver answers a refresh query with (the whole record with rawReply).
+    void AnswerQuery(RefreshEscapeRecord& record) const;
 
 private:
     int ExtEscape(decltype(&::ExtEscape) real, HDC hdc, int escape, int inSize, LPCSTR in, int outSize, LPSTR out);

@@ -164,6 +164,9 @@ TEST_F(ShellPath, KeptRateIsInForceWhenTheHostRunsAgain) {
 
     ASSERT_EQ(RunProgram(host + " --select-rate 85 --refresh-test --answer no", &output), 0) << output;
     EXPECT_NE(output.find("rate in force: 75 Hz"), std::string::npos) << "a declined rate is not kept\n" << output;
+
+    // The stand-in knows the page's rates by the page's own rule: none past a negative one.
+    EXPECT_EQ(RunProgram(host + " --rates 60,75,-5,85 --select-rate 85", &output), 1) << output;
 }
 
 }  // namespace
