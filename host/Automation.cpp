@@ -72,9 +72,7 @@ bool Automation::Steps() {
         // The slider's positions stand for the driver's offered rates in order.
         const int index = m_script.IndexOf(m_script.selectRate);
         if (index < 0) return false;
-        ::SendMessageA(hSlider, TBM_SETPOS, TRUE, index);
-        ::SendMessageA(hPage, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, index), reinterpret_cast<LPARAM>(hSlider));
-        ::SendMessageA(hPage, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(hSlider));
+        DialogDriver::DragSlider(hSlider, index);
     }
     if (m_script.refreshTest) {
         HWND hButton = ::GetDlgItem(hPage, kRefreshTest);

@@ -1,4 +1,5 @@
 #include "DialogDriver.h"
+#include <commctrl.h>
 
 namespace {
 DialogDriver* g_pDriver = nullptr;
@@ -52,4 +53,11 @@ DialogDriver::Action DialogDriver::Close() {
 
 DialogDriver::Action DialogDriver::PostTimer(UINT_PTR id) {
     return [id](HWND hDlg) { ::PostMessageA(hDlg, WM_TIMER, id, 0); };
+}
+
+void DialogDriver::DragSlider(HWND hSlider, int pos) {
+    HWND hParent = ::GetParent(hSlider);
+    ::SendMessageA(hSlider, TBM_SETPOS, TRUE, pos);
+    ::SendMessageA(hParent, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, pos), reinterpret_cast<LPARAM>(hSlider));
+    ::SendMessageA(hParent, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(hSlider));
 }

@@ -32,6 +32,9 @@ public:
     static Action Close();
     static Action PostTimer(UINT_PTR id);
 
+    // Drags a trackbar's thumb to pos: the thumb moves, and the parent gets what a drag sends it.
+    static void DragSlider(HWND hSlider, int pos);
+
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
     std::deque<Action> m_actions;

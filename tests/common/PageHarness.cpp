@@ -1,6 +1,7 @@
 #include "PageHarness.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include "DialogDriver.h"
 #include "MessagePump.h"
 #include "page/DialogDlg.h"
 #include "res/resource.h"
@@ -57,10 +58,7 @@ void PageHarness::Click(int id, int page) {
 }
 
 void PageHarness::MoveSlider(int pos, int page) {
-    HWND slider = Control(IDC_REFRESH_SLIDER, page);
-    ::SendMessageA(slider, TBM_SETPOS, TRUE, pos);
-    ::SendMessageA(PageWindow(page), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, pos), reinterpret_cast<LPARAM>(slider));
-    ::SendMessageA(PageWindow(page), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+    DialogDriver::DragSlider(Control(IDC_REFRESH_SLIDER, page), pos);
     PumpPending();
 }
 

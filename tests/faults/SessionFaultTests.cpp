@@ -73,16 +73,9 @@ void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) {
     else ::EndDialog(hWnd, IDCANCEL);
 }
 
-void MoveSlider(HWND hPage, int pos) {
-    HWND hSlider = ::GetDlgItem(hPage, IDC_REFRESH_SLIDER);
-    ::SendMessageA(hSlider, TBM_SETPOS, TRUE, pos);
-    ::SendMessageA(hPage, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, pos), reinterpret_cast<LPARAM>(hSlider));
-    ::SendMessageA(hPage, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(hSlider));
-}
-
 // Moves the slider to pos and runs a refresh test there; back when the test is over.
 void TryRate(HWND hPage, int pos) {
-    MoveSlider(hPage, pos);
+    DialogDriver::DragSlider(::GetDlgItem(hPage, IDC_REFRESH_SLIDER), pos);
     HWND hButton = ::GetDlgItem(hPage, IDC_REFRESH_TEST);
     if (::IsWindowEnabled(hButton)) ::SendMessageA(hButton, BM_CLICK, 0, 0);
 }
