@@ -1,5 +1,5 @@
 // CBitmapStatic: a static control that paints a bitmap resource centred in its client area
-// instead of its own contents, and can resize itself about its centre to the bitmap's size.
+// instead of its own contents, and can resize itself about its centre to about the bitmap's size.
 // CTransparentBitmapStatic paints the bitmap with its white pixels left transparent.
 #pragma once
 #include "framework/Controls.h"
