@@ -88,6 +88,11 @@ REG
       fi
       [ -f "$state/ready" ] || { echo "wineboot could not make the prefix $prefix" >&2; exit 1; }
     fi
+    # Wine's own fonts (MS Sans Serif, Tahoma, and Marlett for the caption buttons' glyphs) go
+    # where Windows keeps its fonts: Debian's Wine does not find them in the folder its package
+    # puts them in, and without them every dialog is drawn in a fallback font of other widths.
+    local fonts=/usr/share/wine/fonts
+    [ ! -d $fonts ] || ln -sf $fonts/* "$prefix/drive_c/windows/Fonts/"
     # The dialog fonts of Japanese, Korean and Chinese Windows (the page's and the sheet's) are
     # drawn with the free fonts made to match them, which tools/bootstrap installs.
     if [ ! -f "$state/cjk-fonts" ]; then

@@ -39,5 +39,5 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
-    if (!rControl.m_hWnd) rControl.SubclassWindow(pDX->PrepareCtrl(nIDC));
+    if (pDX->m_bBindControls && !rControl.m_hWnd) rControl.SubclassWindow(pDX->PrepareCtrl(nIDC));
 }

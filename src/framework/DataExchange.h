@@ -7,12 +7,13 @@ class CWnd;
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-        : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate, BOOL bBindControls)
+        : m_bSaveAndValidate(bSaveAndValidate), m_bBindControls(bBindControls), m_pDlgWnd(pDlgWnd) {}
     // The window of control nIDC in the dialog.
     HWND PrepareCtrl(int nIDC) const;
 
     BOOL m_bSaveAndValidate;  // TRUE: controls to members; FALSE: members to controls
+    BOOL m_bBindControls;     // the dialog's first exchange, which binds its controls
     CWnd* m_pDlgWnd;
 };
 
@@ -20,5 +21,6 @@ public:
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 // A check box to 0 (clear), 1 (checked) or 2 (indeterminate).
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
-// Attaches control nIDC to rControl by subclassing, the first time only.
+// Attaches control nIDC to rControl by subclassing, in the dialog's first exchange only: a
+// control that could not be attached then stays a plain control for the dialog's life.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);

@@ -18,7 +18,10 @@ HWND g_hUnattachedModal = nullptr;
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_pParentWnd(pParentWnd) {}
 
-void CDialog::PrepareToAttach() { g_pDialogToAttach = this; }
+void CDialog::PrepareToAttach() {
+    g_pDialogToAttach = this;
+    m_bControlsBound = false;
+}
 
 void CDialog::CancelAttach() {
     if (g_pDialogToAttach == this) g_pDialogToAttach = nullptr;
@@ -36,7 +39,8 @@ INT_PTR CDialog::DoModal() {
 }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    CDataExchange dx(this, bSaveAndValidate);
+    CDataExchange dx(this, bSaveAndValidate, !m_bControlsBound);
+    m_bControlsBound = true;
     DoDataExchange(&dx);
     return TRUE;
 }

@@ -34,6 +34,7 @@ protected:
 
 private:
     bool m_bModal = false;
+    bool m_bControlsBound = false;  // the first exchange, which binds the controls, has run
 };
 
 // The dialog procedure of every framework dialog and page.

@@ -167,6 +167,8 @@ TEST_F(ShellPath, KeptRateIsInForceWhenTheHostRunsAgain) {
 
     // The stand-in knows the page's rates by the page's own rule: none past a negative one.
     EXPECT_EQ(RunProgram(host + " --rates 60,75,-5,85 --select-rate 85", &output), 1) << output;
+    // tools/demo shares the prefix: its next run starts from the stand-in's own default again.
+    DeleteRegistryTree(HKEY_CURRENT_USER, "Software\\Tavrolin");
 }
 
 }  // namespace

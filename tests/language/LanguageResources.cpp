@@ -65,8 +65,8 @@ DialogLayout ReadTemplate(const DLGTEMPLATE* pTemplate) {
     ReadField(p);  // class
     layout.caption = ReadField(p);
     if (pTemplate->style & DS_SETFONT) {
-        ++p;  // point size
-        ReadField(p);
+        layout.pointSize = *p++;
+        layout.face = ReadField(p);
     }
     for (int i = 0; i < pTemplate->cdit; ++i) {
         const auto* item = reinterpret_cast<const DLGITEMTEMPLATE*>(AlignToDword(p));

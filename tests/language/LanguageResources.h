@@ -24,6 +24,8 @@ struct DialogLayout {
     DWORD style;
     SIZE size;
     std::wstring caption;
+    int pointSize = 0;  // the font the template names (DS_SETFONT), else none
+    std::wstring face;
     std::vector<TemplateItem> items;
 };
 DialogLayout ReadTemplate(const DLGTEMPLATE* pTemplate);

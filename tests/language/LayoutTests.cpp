@@ -1,8 +1,9 @@
 // The page and the confirmation dialog in every language the DLL holds: at 96, 120 and 144 dpi each
-// text fits its control and no two controls overlap; a translation keeps the English page's
-// controls and size and gives each of them its own mnemonic, none of them one of the sheet's own
-// buttons' in that language; the check fails for a text that does not fit; and the English
-// resources hold the page's own texts, to the letter.
+// text, measured in the font its template names as Wine resolves it, fits its control and no two
+// controls overlap; a translation keeps the English page's controls and size and gives each of
+// them its own mnemonic, none of them one of the sheet's own buttons' in that language; the check
+// fails for a text that does not fit; and the English resources hold the page's own texts, to
+// the letter.
 #include <gtest/gtest.h>
 #include <gtest/gtest-spi.h>
 #include <windows.h>
@@ -148,15 +149,51 @@ TextRoom RoomFor(const Control& c, int dpi) {
     }
 }
 
-// Every text measured with the dialog's own font, wrapped where its control wraps; every control
-// inside the dialog, and none over another (a group box holds its buttons).
-void ExpectEveryTextFits(HWND hDlg, const std::string& where) {
+// A DC of a window with a dialog's font selected, the font the dialog's controls draw with.
+class DialogFontDC {
+public:
+    DialogFontDC(HWND hWnd, HWND hDlg)
+        : m_hWnd(hWnd), m_hdc(::GetDC(hWnd)),
+          m_hOld(::SelectObject(m_hdc, reinterpret_cast<HFONT>(::SendMessageA(hDlg, WM_GETFONT, 0, 0)))) {}
+    ~DialogFontDC() {
+        ::SelectObject(m_hdc, m_hOld);
+        ::ReleaseDC(m_hWnd, m_hdc);
+    }
+    DialogFontDC(const DialogFontDC&) = delete;
+    DialogFontDC& operator=(const DialogFontDC&) = delete;
+    HDC Get() const { return m_hdc; }
+
+private:
+    HWND m_hWnd;
+    HDC m_hdc;
+    HGDIOBJ m_hOld;
+};
+
+// The font a DC measures with is the one the template names, at the template's size in pixels at
+// this font size, as Wine resolves it. A fallback font has other widths, and what it measures
+// proves nothing.
+void ExpectTemplatesFont(HDC hdc, const DialogLayout& layout, const std::string& where) {
+    wchar_t face[LF_FACESIZE] = L"";
+    ::GetTextFaceW(hdc, LF_FACESIZE, face);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(hdc, &metrics);
+    EXPECT_EQ(std::wstring(face), layout.face)
+        << where << ": the template's font, not a fallback (tools/bootstrap installs Wine's fonts)";
+    // The em height a font renders at may round a pixel either way of the size asked for (the
+    // outline fonts standing in for the Asian dialog fonts do).
+    EXPECT_LE(std::abs(metrics.tmHeight - metrics.tmInternalLeading - ::MulDiv(layout.pointSize, ScreenDpi(), 72)), 1)
+        << where << ": the template's font size";
+}
+
+// Every text measured with the font the dialog's controls get, wrapped where its control wraps;
+// every control inside the dialog, and none over another (a group box holds its buttons).
+void ExpectEveryTextFits(HWND hDlg, const DialogLayout& layout, const std::string& where) {
     const int dpi = ScreenDpi();
     RECT client;
     ::GetClientRect(hDlg, &client);
     const std::vector<Control> controls = Controls(hDlg);
-    HDC hdc = ::GetDC(hDlg);
-    HGDIOBJ hOld = ::SelectObject(hdc, reinterpret_cast<HFONT>(::SendMessageA(hDlg, WM_GETFONT, 0, 0)));
+    const DialogFontDC dc(hDlg, hDlg);
+    ExpectTemplatesFont(dc.Get(), layout, where);
     for (const Control& c : controls) {
         SCOPED_TRACE(testing::Message() << where << ", control " << ::GetDlgCtrlID(c.hWnd));
         RECT inside;
@@ -166,12 +203,10 @@ void ExpectEveryTextFits(HWND hDlg, const std::string& where) {
         if (!textual || c.text.empty()) continue;
         const TextRoom room = RoomFor(c, dpi);
         RECT need = { 0, 0, room.size.cx, 0 };
-        ::DrawTextW(hdc, c.text.c_str(), -1, &need, DT_CALCRECT | room.align | (room.wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        ::DrawTextW(dc.Get(), c.text.c_str(), -1, &need, DT_CALCRECT | room.align | (room.wraps ? DT_WORDBREAK : DT_SINGLELINE));
         EXPECT_LE(need.right, room.size.cx) << "wide enough for the text";
         EXPECT_LE(need.bottom, room.size.cy) << "high enough for the text";
     }
-    ::SelectObject(hdc, hOld);
-    ::ReleaseDC(hDlg, hdc);
     for (size_t i = 0; i < controls.size(); ++i)
         for (size_t j = i + 1; j < controls.size(); ++j) {
             const Control &a = controls[i], &b = controls[j];
@@ -199,12 +234,8 @@ void ExpectSingleRateSentenceFits(HWND hPage, const std::wstring& format, const 
     const RECT panel = recorder.drawTexts[0].rect;
     std::wstring sentence = format;
     sentence.replace(sentence.find(L"%d"), 2, L"100");
-    HDC hdc = ::GetDC(slider.m_hWnd);
-    HGDIOBJ hOld = ::SelectObject(hdc, reinterpret_cast<HFONT>(::SendMessageA(hPage, WM_GETFONT, 0, 0)));
     RECT need = { 0, 0, panel.right - panel.left, 0 };
-    ::DrawTextW(hdc, sentence.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK);
-    ::SelectObject(hdc, hOld);
-    ::ReleaseDC(slider.m_hWnd, hdc);
+    ::DrawTextW(DialogFontDC(slider.m_hWnd, hPage).Get(), sentence.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK);
     EXPECT_LE(need.right, panel.right - panel.left) << where << ": the single-rate sentence";
     EXPECT_LE(need.bottom, panel.bottom - panel.top) << where << ": the single-rate sentence";
     slider.UnsubclassWindow();
@@ -320,8 +351,8 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
         ASSERT_EQ(format.find(L'%', format.find(L"%d") + 1), std::wstring::npos);
 
         LiveDialog livePage(pPage), liveConfirm(pConfirm);
-        ExpectEveryTextFits(livePage.Window(), where + ", page");
-        ExpectEveryTextFits(liveConfirm.Window(), where + ", confirmation");
+        ExpectEveryTextFits(livePage.Window(), page, where + ", page");
+        ExpectEveryTextFits(liveConfirm.Window(), confirm, where + ", confirmation");
         ExpectSingleRateSentenceFits(livePage.Window(), format, where);
     }
     if (child) return;
@@ -348,13 +379,15 @@ TEST(Translations, ATextThatDoesNotFitFails) {
     ::InitCommonControls();
     ShippedResources dll;
     ASSERT_NE(dll.Module(), nullptr);
+    const DialogLayout pageLayout = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_SETTINGS_PAGE));
+    const DialogLayout confirmLayout = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_CONFIRM_RATE));
     LiveDialog page(DialogTemplate(dll.Module(), kEnglish, IDD_SETTINGS_PAGE));
     ::SetDlgItemTextW(page.Window(), IDC_FAST, L"&Fast Fast");
-    EXPECT_NONFATAL_FAILURE(ExpectEveryTextFits(page.Window(), "too wide"), "wide enough for the text");
+    EXPECT_NONFATAL_FAILURE(ExpectEveryTextFits(page.Window(), pageLayout, "too wide"), "wide enough for the text");
     LiveDialog confirm(DialogTemplate(dll.Module(), kEnglish, IDD_CONFIRM_RATE));
     HWND hText = ::GetWindow(::GetDlgItem(confirm.Window(), IDCANCEL), GW_HWNDNEXT);
     ::SetWindowTextW(hText, (kEnglishTexts.confirm[3] + L"\r\n\r\n" + kEnglishTexts.confirm[3]).c_str());
-    EXPECT_NONFATAL_FAILURE(ExpectEveryTextFits(confirm.Window(), "too high"), "high enough for the text");
+    EXPECT_NONFATAL_FAILURE(ExpectEveryTextFits(confirm.Window(), confirmLayout, "too high"), "high enough for the text");
 }
 
 TEST(Translations, EnglishHoldsThePagesOwnTexts) {
