@@ -13,6 +13,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "framework/GdiObjects.h"
 #include "ChildProcess.h"
 #include "GdiTextRecorder.h"
 #include "LanguageResources.h"
@@ -150,23 +151,12 @@ TextRoom RoomFor(const Control& c, int dpi) {
 }
 
 // A DC of a window with a dialog's font selected, the font the dialog's controls draw with.
-class DialogFontDC {
-public:
+struct DialogFontDC {
     DialogFontDC(HWND hWnd, HWND hDlg)
-        : m_hWnd(hWnd), m_hdc(::GetDC(hWnd)),
-          m_hOld(::SelectObject(m_hdc, reinterpret_cast<HFONT>(::SendMessageA(hDlg, WM_GETFONT, 0, 0)))) {}
-    ~DialogFontDC() {
-        ::SelectObject(m_hdc, m_hOld);
-        ::ReleaseDC(m_hWnd, m_hdc);
-    }
-    DialogFontDC(const DialogFontDC&) = delete;
-    DialogFontDC& operator=(const DialogFontDC&) = delete;
-    HDC Get() const { return m_hdc; }
-
-private:
-    HWND m_hWnd;
-    HDC m_hdc;
-    HGDIOBJ m_hOld;
+        : dc(hWnd), font(dc, reinterpret_cast<HFONT>(::SendMessageA(hDlg, WM_GETFONT, 0, 0))) {}
+    HDC Get() const { return dc; }
+    CWindowDC dc;
+    CSelection font;
 };
 
 // The font a DC measures with is the one the template names, at the template's size in pixels at
