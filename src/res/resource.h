@@ -26,6 +26,8 @@
 #define IDS_MODE_NOTUPDATED     12
 #define IDS_MODE_BADFLAGS       13
 #define IDS_MODE_UNHANDLED      14
+// A refresh test whose rate can only take effect after a restart
+#define IDS_TEST_NEEDS_RESTART  15
 
 // Controls of the settings page
 #define IDC_REFRESH_SLIDER      1005
