@@ -10,33 +10,16 @@
 #include "AdapterRegistry.h"
 #include "Automation.h"
 #include "DisplaySheet.h"
+#include "hostres.h"
 #include "VirtualAdapter.h"
 
 namespace {
 
-const char kUsage[] =
-    "Usage: display-properties [options]\n"
-    "Shows the Display Properties sheet with the registered property-sheet handlers,\n"
-    "on a virtual adapter.\n\n"
-    "The virtual adapter:\n"
-    "  --rates LIST          refresh rates the driver offers, e.g. 60,70,72,75,85 (default: what\n"
-    "                        suits the screen's resolution; 60,70,72,75,85 at 1024 x 768)\n"
-    "  --current HZ          rate in force (default: the rate kept from the last run, else 60)\n"
-    "  --limit HZ|none       monitor's highest rate (default 85)\n"
-    "  --escape-support N    driver's answer to QUERYESCSUPPORT for its refresh escape (default 1)\n"
-    "  --mode-result N       result of every display-mode change (default 0, success)\n"
-    "  --driver-client DLL   module whose driver calls it answers (default tavrolin.dll)\n"
-    "The sheet:\n"
-    "  --page CAPTION        tab to open on (default: the first)\n"
-    "Unattended runs (the sheet closes when the script is done):\n"
-    "  --select-rate HZ      move the Tavrolin page's slider to this rate\n"
-    "  --refresh-test        press Refresh Test and accept the warning\n"
-    "  --answer yes|no|none  answer to the confirmation dialog (default yes; none lets it time out)\n"
-    "  --apply               press OK at the end\n"
-    "  --report-rate         print the rate the page's slider shows\n"
-    "  --report-tabs         print the sheet's tabs and the file the driver client was loaded from\n"
-    "  --screenshot FILE     save a BMP of the sheet (with the confirmation dialog during a test)\n"
-    "  --help                this text\n";
+void PrintUsage() {
+    HRSRC found = ::FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_HOST_USAGE), RT_RCDATA);
+    HGLOBAL loaded = found ? ::LoadResource(nullptr, found) : nullptr;
+    if (loaded) std::fwrite(::LockResource(loaded), 1, ::SizeofResource(nullptr, found), stdout);
+}
 
 // Where the virtual adapter keeps the rate in force between runs.
 const char kStateKey[] = "Software\\Tavrolin\\Virtual Adapter";
@@ -115,7 +98,7 @@ void Configure(VirtualAdapter& adapter, Options& o) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fputs(kUsage, stdout);
+        PrintUsage();
         return argc > 1 && std::strcmp(argv[1], "--help") == 0 ? 0 : 2;
     }
     ::CoInitialize(nullptr);

@@ -1,7 +1,10 @@
 # Sourced by the project's scripts: gives Wine a private prefix, a display and a persistent
 # wineserver. Never touches ~/.wine or the developer's own Wine setup.
 #   tavrolin_wine_ready PREFIX   prepares everything once; later calls are quick.
-#   tavrolin_wine_stop PREFIX    ends the wineserver and the Xvfb this file started.
+#   tavrolin_wine_stop PREFIX    ends the prefix's wineserver (and with it every Wine program
+#                                of the prefix) and the Xvfb this file started for it.
+#   tavrolin_wine_stop PREFIX --started   the same, but only what this shell's
+#                                tavrolin_wine_ready started, not what was running before.
 #   tavrolin_inf_section SECTION INF   runs an INF section as right-click Install does.
 
 tavrolin_wine_env() {
@@ -17,7 +20,7 @@ tavrolin_display() {
   local state="$1.state"
   mkdir -p "$state"
   [ -n "${DISPLAY:-}" ] && [ "${TAVROLIN_XVFB:-}" != 1 ] && return 0
-  if [ -s "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null && [ -s "$state/xvfb.num" ]; then
+  if tavrolin_xvfb_pid "$1" >/dev/null && [ -s "$state/xvfb.num" ]; then
     export DISPLAY=":$(cat "$state/xvfb.num")"
     return 0
   fi
@@ -34,6 +37,14 @@ tavrolin_display() {
   export DISPLAY=":$(tr -d '\n' < "$state/xvfb.num")"
 }
 
+# The Xvfb started for PREFIX, if it is still running: a pid file left by a machine's earlier
+# life may name another program now.
+tavrolin_xvfb_pid() {
+  local pid
+  pid=$(cat "$1.state/xvfb.pid" 2>/dev/null) && [ -n "$pid" ] &&
+    [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ] && echo "$pid"
+}
+
 # TRUE when a wineserver for this prefix is running.
 tavrolin_server_running() {
   local pid
@@ -47,6 +58,9 @@ tavrolin_wine_ready() {
   local prefix="$1" state="$1.state"
   tavrolin_wine_env "$prefix"
   mkdir -p "$state"
+  local had_server=0 had_xvfb=0 rc=0
+  tavrolin_server_running && had_server=1
+  tavrolin_xvfb_pid "$prefix" >/dev/null && had_xvfb=1
   (
     flock 9
     tavrolin_display "$prefix" || exit 1
@@ -111,16 +125,25 @@ Windows Registry Editor Version 5.00
 REG
       timeout 120 wine regedit /S "Z:${state//\//\\}\\cjk-fonts.reg" 9>&- >/dev/null 2>&1 && touch "$state/cjk-fonts"
     fi
-  ) 9>"$state/lock" || return 1
+  ) 9>"$state/lock" || rc=1
+  # What this call started, even when it failed half-way, for tavrolin_wine_stop --started.
+  TAVROLIN_STARTED=""
+  [ $had_server = 1 ] || ! tavrolin_server_running || TAVROLIN_STARTED+=" server"
+  [ $had_xvfb = 1 ] || ! tavrolin_xvfb_pid "$prefix" >/dev/null || TAVROLIN_STARTED+=" xvfb"
+  [ $rc = 0 ] || return 1
   export DISPLAY="$(cat "$state/display")"
 }
 
 tavrolin_wine_stop() {
-  local prefix="$1" state="$1.state"
+  local prefix="$1" state="$1.state" what=" server xvfb" pid
+  [ "${2:-}" != --started ] || what=${TAVROLIN_STARTED:-}
   tavrolin_wine_env "$prefix"
-  wineserver -k 2>/dev/null || true
-  if [ -s "$state/xvfb.pid" ]; then
-    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+  if [[ $what == *" server"* ]]; then wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; fi
+  if [[ $what == *" xvfb"* ]]; then
+    if pid=$(tavrolin_xvfb_pid "$prefix"); then
+      kill "$pid" 2>/dev/null || true
+      timeout 10 tail --pid="$pid" -f /dev/null || true
+    fi
     rm -f "$state/xvfb.pid" "$state/xvfb.num"
   fi
 }
