@@ -90,7 +90,9 @@ LONG VirtualAdapter::ChangeDisplaySettings(DEVMODEA* mode, DWORD flags) {
     change.flags = flags;
     modeChanges.push_back(change);
     if (mode && (mode->dmFields & DM_DISPLAYFREQUENCY)) {
-        if (modeChangeResult == DISP_CHANGE_SUCCESSFUL) currentRate = static_cast<SHORT>(mode->dmDisplayFrequency);
+        // The NT family's -3: the mode switched, only recording it failed.
+        if (modeChangeResult == DISP_CHANGE_SUCCESSFUL || modeChangeResult == DISP_CHANGE_NOTUPDATED)
+            currentRate = static_cast<SHORT>(mode->dmDisplayFrequency);
         if ((modeChangeResult == DISP_CHANGE_SUCCESSFUL || modeChangeResult == DISP_CHANGE_RESTART) &&
             (flags & CDS_UPDATEREGISTRY))
             storedRate = static_cast<int>(mode->dmDisplayFrequency);

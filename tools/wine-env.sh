@@ -125,6 +125,11 @@ Windows Registry Editor Version 5.00
 REG
       timeout 120 wine regedit /S "Z:${state//\//\\}\\cjk-fonts.reg" 9>&- >/dev/null 2>&1 && touch "$state/cjk-fonts"
     fi
+    # Windows reports itself as Windows 98, the platform most users of the page run (Wine's
+    # default is Windows 7).
+    if [ ! -f "$state/win98" ]; then
+      timeout 120 wine winecfg /v win98 9>&- >/dev/null 2>&1 && touch "$state/win98"
+    fi
   ) 9>"$state/lock" || rc=1
   # What this call started, even when it failed half-way, for tavrolin_wine_stop --started.
   TAVROLIN_STARTED=""

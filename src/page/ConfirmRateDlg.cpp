@@ -10,9 +10,10 @@ CConfirmRateDlg::CConfirmRateDlg(CWnd* pParent) : CDialog(IDD_CONFIRM_RATE, pPar
 void CConfirmRateDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     if (m_nTimerID != -1) return;
-    // Without a timer the dialog still works; it just waits for the user.
     m_nTimerID = kTimeoutTimerID;
-    ::SetTimer(m_hWnd, kTimeoutTimerID, kTimeoutMs, nullptr);
+    // Without its time-out the dialog would wait for ever, perhaps on a screen nobody can read,
+    // where Enter keeps the rate: it ends at once, as the time-out would.
+    if (!::SetTimer(m_hWnd, kTimeoutTimerID, kTimeoutMs, nullptr)) EndDialog(IDCANCEL);
 }
 
 void CConfirmRateDlg::OnTimer(UINT_PTR nIDEvent) {

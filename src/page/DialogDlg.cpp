@@ -66,9 +66,12 @@ BOOL CDialogDlg::OnInitDialog() {
 
 void CDialogDlg::InitSettings() {
     m_logo.FitToBitmap();
-    // Each initialisation searches the device list afresh.
-    delete g_pAdapterSettings;
-    g_pAdapterSettings = new (std::nothrow) CAdapterSettings(64);
+    // Each initialisation searches the device list afresh. The old object goes only once the
+    // new one exists: a test running on another page goes on with whichever is there.
+    if (CAdapterSettings* pNew = new (std::nothrow) CAdapterSettings(64)) {
+        delete g_pAdapterSettings;
+        g_pAdapterSettings = pNew;
+    }
     if (!g_pAdapterSettings) return;
     int nEnhPer;
     if (g_pAdapterSettings->GetEnhPer(&nEnhPer)) m_bEnhPer = nEnhPer != 0;
@@ -140,7 +143,8 @@ BOOL CDialogDlg::OnApply() { return m_bTestRunning ? FALSE : CPropertyPage::OnAp
 // are written only by OK and Apply, but a refresh test has stored its mode changes with the
 // display settings already, and each activation has written "RefreshRate" for a moment and put
 // it back. The sheet asks only its current page, so a cancel can still arrive during a test, from
-// another page: behind the warning, the test then tries nothing.
+// another page: behind the warning the test then tries nothing, and the sheet's OK that started
+// the test writes nothing.
 void CDialogDlg::OnCancel() {
     if (m_bTestRunning) m_bCancelledInTest = TRUE;
 }
@@ -185,7 +189,11 @@ void CDialogDlg::OnEnhancedPerformance() {
 void CDialogDlg::OnRefreshTest() { RunRefreshTest(); }
 
 void CDialogDlg::OnOK() {
-    if (m_bRateChosen && GetSelectedMode() != m_currentMode && m_slider.GetSelectedValue() != 0) RunRefreshTest();
+    if (m_bRateChosen && GetSelectedMode() != m_currentMode && m_slider.GetSelectedValue() != 0) {
+        RunRefreshTest();
+        // Cancelled from another page behind the test's boxes: the sheet keeps and asks nothing.
+        if (m_bCancelledInTest) return;
+    }
     if (!WriteChangedSettings()) return;
     const CResourceText caption(IDS_CAPTION), question(IDS_RESTART);
     if (::MessageBoxA(nullptr, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES) ::ExitWindowsEx(EWX_REBOOT, 0);

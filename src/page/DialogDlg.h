@@ -36,7 +36,7 @@ public:
     int m_nUntouchedPos;
     // A refresh test is under way; its message boxes have no owner, so the page stays usable.
     BOOL m_bTestRunning;
-    // The sheet was cancelled (from another page) while the test's warning was up.
+    // The sheet was cancelled (from another page) while the last test ran: it keeps nothing.
     BOOL m_bCancelledInTest;
 
 protected:
@@ -67,7 +67,7 @@ private:
     BOOL WriteChangedSettings();
     void UpdateRefreshTestButton();
     // Switches the display to mode through the settings object; DISP_CHANGE_FAILED without one.
-    LONG SwitchTo(const DisplayMode& mode, const DisplayMode& from);
+    LONG SwitchTo(const DisplayMode& mode, const DisplayMode& from, BOOL bOfferRestart = TRUE);
     // Records the thumb where it stands as untouched: no rate on the slider is the user's choice.
     void MarkThumbUntouched();
     // Enables or disables a control; a control losing the keyboard focus hands it on first.

@@ -9,9 +9,8 @@
 
 namespace {
 
-// The mode change took effect, or will at the next start: either way it is there to keep or
-// to take back.
-bool Changed(LONG nResult) { return nResult == DISP_CHANGE_SUCCESSFUL || nResult == DISP_CHANGE_RESTART; }
+// The mode is on the screen: the change worked, or (on the NT family) only recording it failed.
+bool InForce(LONG nResult) { return nResult == DISP_CHANGE_SUCCESSFUL || nResult == DISP_CHANGE_NOTUPDATED; }
 
 }  // namespace
 
@@ -40,22 +39,33 @@ void CDialogDlg::RunRefreshTest() {
     CDriverEscape escape(nullptr);
     // The driver learns the rate first, then the mode change puts it in force.
     escape.SetRefresh(nNewRate);
-    const LONG nResult = SwitchTo(tested, original);
+    const LONG nResult = SwitchTo(tested, original, FALSE);
     BOOL bKept = FALSE;
-    if (Changed(nResult)) {
+    if (nResult == DISP_CHANGE_RESTART) {
+        // Recorded for the next start, not shown: there is nothing to try, and a restart into a
+        // rate that leaves the screen dark has no way back. Only a deliberate Yes keeps it.
+        const CResourceText confirm(IDS_CONFIRM), question(IDS_TEST_NEEDS_RESTART);
+        bKept = question.GetLength() && ::MessageBoxA(nullptr, question, confirm, MB_YESNO | MB_DEFBUTTON2) == IDYES &&
+                !m_bCancelledInTest;
+    } else if (InForce(nResult)) {
         CConfirmRateDlg dlg(this);
         bKept = dlg.DoModal() == IDOK;
     }
     if (bKept) {
         m_currentMode = tested;
+        if (nResult == DISP_CHANGE_RESTART) ::ExitWindowsEx(EWX_REBOOT, 0);
     } else {
         escape.SetRefresh(original.refreshRate);
-        // A change that failed left the old mode in force: there is nothing to switch back.
-        const LONG nBack = Changed(nResult) ? SwitchTo(original, tested) : DISP_CHANGE_SUCCESSFUL;
-        if (Changed(nBack)) {
+        // A change that failed left the old mode in force: there is nothing to switch back. One
+        // that waits for a restart only recorded the new mode: the old one is recorded again,
+        // and being on the screen still, it needs no restart.
+        LONG nBack = DISP_CHANGE_SUCCESSFUL;
+        if (InForce(nResult)) nBack = SwitchTo(original, tested);
+        else if (nResult == DISP_CHANGE_RESTART) SwitchTo(original, tested, FALSE);
+        if (InForce(nBack) || nBack == DISP_CHANGE_RESTART) {
             m_currentMode = original;
             SyncSliderToMode();
-            if (Changed(nResult)) {
+            if (InForce(nResult)) {
                 const CResourceText notice(IDS_REFRESH_RESTORED);
                 ::MessageBoxA(nullptr, notice, caption, MB_OK | MB_ICONINFORMATION);
             }
@@ -73,7 +83,7 @@ void CDialogDlg::RunRefreshTest() {
     m_bTestRunning = FALSE;
 }
 
-LONG CDialogDlg::SwitchTo(const DisplayMode& mode, const DisplayMode& from) {
+LONG CDialogDlg::SwitchTo(const DisplayMode& mode, const DisplayMode& from, BOOL bOfferRestart) {
     // Another page opened behind a box may have replaced the settings object meanwhile.
-    return g_pAdapterSettings ? g_pAdapterSettings->SwitchMode(&mode, &from) : DISP_CHANGE_FAILED;
+    return g_pAdapterSettings ? g_pAdapterSettings->SwitchMode(&mode, &from, bOfferRestart) : DISP_CHANGE_FAILED;
 }

@@ -39,7 +39,8 @@ public:
     // Changes the display mode to pNew, asking for the fields in which it differs from pOld, and
     // tells the user about any result but success. Returns ChangeDisplaySettingsA's result, so
     // that the caller knows whether the mode changed, waits for a restart or stayed as it was.
-    LONG SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld);
+    // Without bOfferRestart a change that waits for a restart is left to the caller, unreported.
+    LONG SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld, BOOL bOfferRestart = TRUE);
 
     BOOL IsFound() const { return m_bFound; }
     const char* GetHardwareKey() const { return m_szHardwareKey; }
@@ -54,7 +55,9 @@ private:
     DEVMODEA m_devMode;         // rebuilt by every SwitchMode, passed in its Windows 95 size
     BOOL m_bFound;              // the adapter's device node was found at construction
     char m_szDriver[16];        // the last "Driver" value read
-    char m_szHardwareKey[48];   // the adapter's "HardWareKey", while m_bFound
+    // The adapter's "HardWareKey", while m_bFound: as long as a registry path can be, for
+    // Windows 98 names its nodes with subsystem and revision as well.
+    char m_szHardwareKey[MAX_PATH];
 };
 
 // The size of the Windows 95 DEVMODE: every member up to and including dmReserved2.

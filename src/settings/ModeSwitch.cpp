@@ -20,7 +20,7 @@ UINT FailureTextId(LONG nResult) {
 
 }  // namespace
 
-LONG CAdapterSettings::SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld) {
+LONG CAdapterSettings::SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld, BOOL bOfferRestart) {
     std::memset(&m_devMode, 0, sizeof m_devMode);
     m_devMode.dmSize = kDevModeSize95;
     m_devMode.dmBitsPerPel = pNew->bitsPerPixel;
@@ -33,7 +33,7 @@ LONG CAdapterSettings::SwitchMode(const DisplayMode* pNew, const DisplayMode* pO
     if (pNew->refreshRate != pOld->refreshRate) m_devMode.dmFields |= DM_DISPLAYFREQUENCY;
 
     const LONG nResult = ChangeDisplaySettingsA(&m_devMode, CDS_UPDATEREGISTRY);
-    if (nResult == DISP_CHANGE_SUCCESSFUL) return nResult;
+    if (nResult == DISP_CHANGE_SUCCESSFUL || (nResult == DISP_CHANGE_RESTART && !bOfferRestart)) return nResult;
 
     CMessageStream stream(nullptr);
     if (nResult == DISP_CHANGE_RESTART) {

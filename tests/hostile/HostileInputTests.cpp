@@ -70,11 +70,11 @@ std::string NodeName(Rng& rng) {
     return name;
 }
 
-// The ID itself, in lower case or one character short; lengths around 48, or cut inside the ID.
+// The ID itself, in lower case or one character short; lengths around MAX_PATH, or cut inside the ID.
 std::string HardwareKeyText(Rng& rng) {
     std::string text = Pick<std::string>(rng, { kAdapterId, kAdapterId, "pci\\ven_5333&dev_5631", "PCI\\VEN_5333&DEV_563" }) +
                        "\\BUS_01&DEV_00&FUNC_00";
-    if (rng() % 3 == 0) text.resize(AroundBuffer(rng, 48), '0');
+    if (rng() % 3 == 0) text.resize(AroundBuffer(rng, MAX_PATH), '0');
     else if (rng() % 4 == 0) text.resize(Between(rng, 5, 22));
     return text;
 }
@@ -182,7 +182,7 @@ struct Reachable {
 Reachable Oracle(const std::string& node) {
     Reachable r;
     if (node.size() >= 32) return r;
-    const auto hw = Readable(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf(node), "HardWareKey", 48, true);
+    const auto hw = Readable(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf(node), "HardWareKey", MAX_PATH, true);
     if (!hw || hw->compare(0, kAdapterId.size(), kAdapterId) != 0) return r;
     const auto driver = Readable(HKEY_LOCAL_MACHINE, AdapterRegistry::EnumKeyOf(*hw), "Driver", 16, true);
     if (!driver) return r;

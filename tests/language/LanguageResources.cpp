@@ -97,7 +97,7 @@ PageTexts TextsIn(HMODULE module, LANGID lang) {
     const DialogLayout confirm = ReadTemplate(DialogTemplate(module, lang, IDD_CONFIRM_RATE));
     texts.confirm.push_back(confirm.caption);
     for (const TemplateItem& item : confirm.items) texts.confirm.push_back(item.text);
-    for (UINT id = 1; id <= IDS_MODE_UNHANDLED; ++id) texts.strings.push_back(ResourceString(module, lang, id));
+    for (UINT id = 1; id <= IDS_TEST_NEEDS_RESTART; ++id) texts.strings.push_back(ResourceString(module, lang, id));
     return texts;
 }
 
@@ -122,7 +122,10 @@ const PageTexts kEnglishTexts = {
       L"The graphics mode is not supported.",
       L"Windows NT only: Unable to write settings to the registry.",
       L"An invalid set of flags was passed in.",
-      L"Unhandled return code." },
+      L"Unhandled return code.",
+      L"This Refresh Rate takes effect only after Windows restarts, so it cannot be tried first. If the screen "
+      L"stays dark after the restart, there is no way back to the old rate.\nDo you want to use it anyway and "
+      L"restart Windows now?" },
 };
 
 const PageTexts kGermanTexts = {
@@ -148,7 +151,10 @@ const PageTexts kGermanTexts = {
       L"Der Grafikmodus wird nicht unterstützt.",
       L"Nur Windows NT: Die Einstellungen konnten nicht in die Registrierung geschrieben werden.",
       L"Es wurde eine ungültige Kombination von Flags übergeben.",
-      L"Unbekannter Rückgabewert." },
+      L"Unbekannter Rückgabewert.",
+      L"Diese Bildwiederholfrequenz wird erst nach einem Neustart von Windows wirksam und kann daher nicht vorher "
+      L"getestet werden. Falls der Bildschirm nach dem Neustart dunkel bleibt, gibt es keinen Weg zurück zur "
+      L"bisherigen Frequenz.\nMöchten Sie sie trotzdem verwenden und Windows jetzt neu starten?" },
 };
 
 const PageTexts kFrenchTexts = {
@@ -174,5 +180,8 @@ const PageTexts kFrenchTexts = {
       L"Ce mode graphique n'est pas pris en charge.",
       L"Windows NT uniquement : impossible d'enregistrer les paramètres dans le Registre.",
       L"Une combinaison d'indicateurs non valide a été transmise.",
-      L"Code de retour non géré." },
+      L"Code de retour non géré.",
+      L"Cette fréquence de rafraîchissement ne prendra effet qu'après le redémarrage de Windows : elle ne peut donc "
+      L"pas être testée au préalable. Si l'écran reste noir après le redémarrage, il sera impossible de revenir à "
+      L"l'ancienne fréquence.\nVoulez-vous quand même l'utiliser et redémarrer Windows maintenant ?" },
 };

@@ -34,7 +34,7 @@ DialogLayout ReadTemplate(const DLGTEMPLATE* pTemplate);
 struct PageTexts {
     std::vector<std::wstring> page;     // the page's controls in order (the trackbar's and logo's included)
     std::vector<std::wstring> confirm;  // the confirmation dialog: caption, then its controls' texts
-    std::vector<std::wstring> strings;  // string table entries 1, 2, ... 14
+    std::vector<std::wstring> strings;  // string table entries 1, 2, ... 15
 };
 extern const PageTexts kEnglishTexts;
 extern const PageTexts kGermanTexts;

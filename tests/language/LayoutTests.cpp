@@ -25,7 +25,7 @@
 namespace {
 
 const LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-const int kStrings = IDS_MODE_UNHANDLED;
+const int kStrings = IDS_TEST_NEEDS_RESTART;
 const char kDpiVariable[] = "TAVROLIN_LAYOUT_DPI";
 
 // The shipped DLL's resources, as data.

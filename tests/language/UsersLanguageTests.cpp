@@ -90,11 +90,15 @@ TEST(UsersLanguage, PageDialogsAndMessagesSpeakIt) {
     for (const auto& call : recorder.textOuts) hzDrawn |= FromAnsi(call.text) == string(IDS_HZ);
     EXPECT_TRUE(hzDrawn) << "the unit under the rates";
 
-    // A refresh test whose mode change asks for a restart, declined; the way back fails, which
-    // is the last word.
+    // A refresh test whose rate waits for a restart, declined.
     h.adapter.modeChangeResult = DISP_CHANGE_RESTART;
     h.MoveSlider(3);
-    h.user->Answer(IDOK).Answer(IDNO).Answer(IDOK);
+    h.user->Answer(IDOK).Answer(IDNO);
+    h.Click(IDC_REFRESH_TEST);
+    // One that works, declined, whose way back fails, which is the last word.
+    h.adapter.modeChangeResult = DISP_CHANGE_SUCCESSFUL;
+    h.MoveSlider(3);
+    h.user->Answer(IDOK).Answer(IDOK);
     std::vector<std::wstring> confirmation;
     DialogDriver driver;
     driver.Then([&](HWND hDlg) {
@@ -112,12 +116,12 @@ TEST(UsersLanguage, PageDialogsAndMessagesSpeakIt) {
     h.user->Answer(IDOK).Answer(IDOK);
     driver.Then(DialogDriver::Click(IDCANCEL));
     h.Click(IDC_REFRESH_TEST);
-    ASSERT_EQ(h.user->boxes.size(), 5u);
-    const Box warning = Seen(h.user->boxes[0]), restart = Seen(h.user->boxes[1]), failed = Seen(h.user->boxes[2]),
-              restored = Seen(h.user->boxes[4]);
+    ASSERT_EQ(h.user->boxes.size(), 6u);
+    const Box warning = Seen(h.user->boxes[0]), restart = Seen(h.user->boxes[1]), failed = Seen(h.user->boxes[3]),
+              restored = Seen(h.user->boxes[5]);
     EXPECT_EQ(warning.text, string(IDS_REFRESH_WARNING));
     EXPECT_EQ(warning.caption, string(IDS_CAPTION));
-    EXPECT_EQ(restart.text, string(IDS_MODE_RESTART));
+    EXPECT_EQ(restart.text, string(IDS_TEST_NEEDS_RESTART));
     EXPECT_EQ(restart.caption, string(IDS_CONFIRM));
     EXPECT_EQ(failed.text, string(IDS_MODE_BADMODE));
     EXPECT_EQ(failed.caption, string(IDS_MESSAGE));

@@ -4,11 +4,13 @@
 #include <windows.h>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 #include "DialogDriver.h"
 #include "PageHarness.h"
+#include "page/ConfirmRateDlg.h"
 #include "page/DialogDlg.h"
 #include "res/resource.h"
 
@@ -185,61 +187,124 @@ TEST_F(RefreshTest, ApplyRunsTheTestFirstAndWritesSettingsWhateverTheAnswer) {
     }
 }
 
-// Mode changes that fail or wait for a restart, with the user going to another tab and back
-// behind the first box while the driver already has the new rate: the test still returns to the
-// rate it started from, and says only what happened.
-TEST_F(RefreshTest, FailuresAndRestartsEndAtTheRateTheUserKept) {
+// Mode changes that fail, wait for a restart or are not recorded, a confirmation that cannot time
+// itself out, and a sheet cancelled behind the warning of the OK that started the test; the user
+// goes to another tab and back behind the first box after the warning, while the driver already
+// has the new rate. The test still returns to the rate it started from unless the user chose
+// another, says only what happened, and restarts Windows only when asked to.
+TEST_F(RefreshTest, FailuresRestartsAndCancelsEndAtTheRateTheUserChose) {
     const std::string warning = std::string("Display Properties: ") + kWarning;
-    const std::string restart = "Confirm: The Windows must be restarted in order for the video mode to work.\n"
-                                "Do you want to restart Windows?";
+    const std::string needsRestart =
+        "Confirm: This Refresh Rate takes effect only after Windows restarts, so it cannot be tried first. If the "
+        "screen stays dark after the restart, there is no way back to the old rate.\n"
+        "Do you want to use it anyway and restart Windows now?";
+    const std::string notUpdated = "Message: Windows NT only: Unable to write settings to the registry.";
+    const std::string restored = std::string("Display Properties: ") + kRestored;
+    enum How { kAnswered, kTimerFails, kCancelledBehindOk };
     struct Case {
         const char* what;
         LONG first, back;  // the results of the change to 85 Hz and of the change back
+        How how;           // the confirmation answered No; or its time-out cannot start and nobody
+                           // answers; or OK starts the test and the sheet is cancelled behind its warning
+        int restartAnswer; // to the question whether to restart into the untested rate
         std::vector<std::string> events;
-        int rateInForce;   // the page's, the driver's and the display settings' at the end
+        int driverRate, screenRate, storedRate;  // the rate the driver reports, shows, and the next start's
+        int lastChange;    // the rate the last mode change asked for; 0: none was made
+        bool restarts;
     };
     const Case cases[] = {
-        { "the change fails", DISP_CHANGE_BADMODE, DISP_CHANGE_SUCCESSFUL,
-          { warning, "Message: The graphics mode is not supported." }, 72 },
-        { "a restart is needed and refused, the rate declined", DISP_CHANGE_RESTART, DISP_CHANGE_RESTART,
-          { warning, restart, "confirmation dialog", restart, std::string("Display Properties: ") + kRestored }, 72 },
-        { "the change back fails", DISP_CHANGE_SUCCESSFUL, DISP_CHANGE_FAILED,
-          { warning, "confirmation dialog", "Message: The display driver failed the specified graphics mode." }, 85 },
+        { "the change fails", DISP_CHANGE_BADMODE, DISP_CHANGE_SUCCESSFUL, kAnswered, 0,
+          { warning, "Message: The graphics mode is not supported." }, 72, 72, 72, 85, false },
+        { "a restart is needed, and refused", DISP_CHANGE_RESTART, DISP_CHANGE_RESTART, kAnswered, IDNO,
+          { warning, needsRestart }, 72, 72, 72, 72, false },
+        { "a restart is needed, and chosen", DISP_CHANGE_RESTART, DISP_CHANGE_RESTART, kAnswered, IDYES,
+          { warning, needsRestart }, 85, 72, 85, 85, true },
+        { "the change back fails", DISP_CHANGE_SUCCESSFUL, DISP_CHANGE_FAILED, kAnswered, 0,
+          { warning, "confirmation dialog", "Message: The display driver failed the specified graphics mode." },
+          85, 85, 85, 72, false },
+        { "the change is in force but not recorded", DISP_CHANGE_NOTUPDATED, DISP_CHANGE_NOTUPDATED, kAnswered, 0,
+          { warning, notUpdated, "confirmation dialog", notUpdated, restored }, 72, 72, 72, 72, false },
+        { "the confirmation's time-out cannot start", DISP_CHANGE_SUCCESSFUL, DISP_CHANGE_SUCCESSFUL, kTimerFails, 0,
+          { warning, "confirmation dialog", restored }, 72, 72, 72, 72, false },
+        { "OK, and the sheet cancelled behind the warning", DISP_CHANGE_SUCCESSFUL, DISP_CHANGE_SUCCESSFUL,
+          kCancelledBehindOk, 0, { warning }, 72, 72, 72, 0, false },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         driver.reset();  // an answer left from the case before would go to the new sheet
         h.Close();
+        h.adapterRegistry.RemoveAll();
+        h.adapterRegistry.Seed();
         h.adapter.toldRate.reset();
         h.adapter.storedRate.reset();
+        h.adapter.modeChanges.clear();
         h.adapter.currentRate = 72;
         h.adapter.modeChangeResult = c.first;
         h.user->boxes.clear();
+        h.user->exits.clear();
+        // The confirmation's time-out is the one timer of id 1 without a procedure.
+        std::optional<ImportHook<decltype(&::SetTimer)>> noTimeout;
+        if (c.how == kTimerFails)
+            noTimeout.emplace(::GetModuleHandleA(nullptr), "USER32.dll", "SetTimer",
+                              [](auto real, HWND hWnd, UINT_PTR id, UINT ms, TIMERPROC proc) -> UINT_PTR {
+                                  return id == 1 && !proc ? 0 : real(hWnd, id, ms, proc);
+                              });
         h.Open(2);
         driver = std::make_unique<DialogDriver>();  // the sheet is a dialog too
         std::vector<std::string> events;
         h.user->onBox = [&](const ScriptedUser::Box& box) {
             events.push_back(box.caption + ": " + box.text);
-            h.user->Answer(box.caption == "Confirm" ? IDNO : IDOK);
+            if (box.caption == "Confirm") EXPECT_EQ(box.type, static_cast<UINT>(MB_YESNO | MB_DEFBUTTON2)) << "No by default";
+            h.user->Answer(box.caption == "Confirm" ? c.restartAnswer : IDOK);
+            if (c.how == kCancelledBehindOk) {
+                h.sheet->Select(1);
+                h.sheet->Press(IDCANCEL);
+                return;
+            }
             if (events.size() != 2) return;
             h.sheet->Select(1);  // behind the first box after the warning, and back
             h.sheet->Select(0);
         };
+        bool gaveUp = false;
         driver->Then([&](HWND hDlg) {
             events.push_back("confirmation dialog");
             h.adapter.modeChangeResult = c.back;
-            DialogDriver::Click(IDCANCEL)(hDlg);
+            if (c.how == kAnswered) return DialogDriver::Click(IDCANCEL)(hDlg);
+            // Nobody answers: the old rate must be back within the dialog's ten seconds.
+            ::SetWindowLongPtrA(hDlg, DWLP_USER, reinterpret_cast<LONG_PTR>(&gaveUp));
+            ::SetTimer(hDlg, 99, CConfirmRateDlg::kTimeoutMs, &GiveUp);
         });
+        const std::string refreshRate = h.Value("RefreshRate").value_or("none");
         h.MoveSlider(4);  // 85 Hz
-        h.Click(IDC_REFRESH_TEST);
+        if (c.how == kCancelledBehindOk) {
+            h.Click(IDC_FAST);
+            h.sheet->Press(IDOK);
+        } else {
+            h.Click(IDC_REFRESH_TEST);
+        }
         h.user->onBox = nullptr;
 
         EXPECT_EQ(events, c.events);
-        EXPECT_TRUE(h.user->exits.empty());
-        EXPECT_EQ(h.adapter.ReportedRate(), c.rateInForce);
-        EXPECT_EQ(h.adapter.storedRate.value_or(h.adapter.currentRate), c.rateInForce);
-        EXPECT_EQ(h.Page().m_currentMode.refreshRate, c.rateInForce);
-        EXPECT_EQ(h.SliderPos(), c.rateInForce == 72 ? 2 : 4);
+        EXPECT_FALSE(gaveUp) << "the confirmation waited for an answer";
+        EXPECT_EQ(h.adapter.ReportedRate(), c.driverRate);
+        EXPECT_EQ(h.adapter.currentRate, c.screenRate);
+        EXPECT_EQ(h.adapter.storedRate.value_or(h.adapter.currentRate), c.storedRate);
+        if (c.lastChange) {
+            ASSERT_FALSE(h.adapter.modeChanges.empty());
+            ExpectFrequencyChange(h.adapter.modeChanges.back(), c.lastChange);
+        } else {
+            EXPECT_TRUE(h.adapter.modeChanges.empty());
+        }
+        EXPECT_EQ(h.Value("RefreshRate").value_or("none"), refreshRate);
+        EXPECT_EQ(h.user->exits, (c.restarts ? std::vector<std::pair<UINT, DWORD>>{ { EWX_REBOOT, 0 } }
+                                             : std::vector<std::pair<UINT, DWORD>>{}));
+        EXPECT_EQ(h.user->Unanswered(), 0u);
+        if (c.how == kCancelledBehindOk) {
+            EXPECT_FALSE(h.sheet->IsOpen());
+            EXPECT_EQ(h.Value("MCLK"), "70") << "a cancelled sheet keeps nothing";
+            continue;
+        }
+        EXPECT_EQ(h.SliderPos(), c.driverRate == 72 ? 2 : 4) << "the slider shows the rate the driver has";
         EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST));
     }
 }

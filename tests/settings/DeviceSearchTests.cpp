@@ -1,7 +1,6 @@
 // Finding the adapter's device node and its driver key.
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <cstring>
 #include "SettingsStoreTest.h"
 #include "ResourceLedger.h"
 #include "settings/AdapterSettings.h"
@@ -10,9 +9,12 @@ namespace {
 
 class DeviceSearchTest : public SettingsStoreTest {
 protected:
-    // The adapter's node key padded to `length` characters.
+    // The adapter's node key made `length` characters long with subkeys of its own, so that its
+    // "Enum" entry can be made too (and is removed with the adapter's).
     std::string HardwareKeyOfLength(size_t length) const {
-        return adapter.hardwareKey + std::string(length - adapter.hardwareKey.size(), 'X');
+        std::string key = adapter.hardwareKey;
+        while (key.size() < length) key += (key.size() - adapter.hardwareKey.size()) % 32 == 0 ? '\\' : 'X';
+        return key;
     }
 
     // The tests rely on RegEnumKeyA listing the first node before the second.
@@ -23,13 +25,26 @@ protected:
     }
 };
 
+// Windows 95 names the node by the ID and the bus location; Windows 98 puts the subsystem and
+// the revision between them. The "Enum" path of a key of any length the registry takes is found.
 TEST_F(DeviceSearchTest, MatchesTheIdFollowedByTheBusLocation) {
-    SeedAdapter();
-    CAdapterSettings settings(64);
-    EXPECT_TRUE(settings.IsFound());
-    EXPECT_STREQ(settings.GetHardwareKey(), adapter.hardwareKey.c_str());
-    EXPECT_TRUE(settings.LookupDriver());
-    EXPECT_STREQ(settings.GetDriver(), adapter.driver.c_str());
+    const std::string keys[] = {
+        "PCI\\VEN_5333&DEV_5631\\BUS_01&DEV_00&FUNC_00",
+        "PCI\\VEN_5333&DEV_5631&SUBSYS_00000000&REV_06\\BUS_01&DEV_00&FUNC_00",
+        HardwareKeyOfLength(MAX_PATH - (sizeof "Enum\\" - 1)),  // "Enum\..." of MAX_PATH characters
+    };
+    for (const std::string& key : keys) {
+        SCOPED_TRACE(key);
+        AdapterRegistry node;
+        node.hardwareKey = key;
+        node.Seed(AdapterRegistry::Values{});
+        CAdapterSettings settings(64);
+        EXPECT_TRUE(settings.IsFound());
+        EXPECT_EQ(settings.GetHardwareKey(), key);
+        EXPECT_TRUE(settings.LookupDriver());
+        EXPECT_STREQ(settings.GetDriver(), node.driver.c_str());
+        node.RemoveAll();
+    }
 }
 
 TEST_F(DeviceSearchTest, LowerCaseOrShortenedIdsDoNotMatch) {
@@ -41,7 +56,7 @@ TEST_F(DeviceSearchTest, LowerCaseOrShortenedIdsDoNotMatch) {
 }
 
 TEST_F(DeviceSearchTest, SkipsAHardwareKeyTooLongForItsBuffer) {
-    SeedDevice("0", HardwareKeyOfLength(48));   // 49 bytes with the terminator
+    SeedDevice("0", HardwareKeyOfLength(MAX_PATH));   // MAX_PATH + 1 bytes with the terminator
     SeedDevice("1", adapter.hardwareKey);
     ExpectListedInOrder("0", "1");
     CAdapterSettings settings(64);
@@ -50,12 +65,12 @@ TEST_F(DeviceSearchTest, SkipsAHardwareKeyTooLongForItsBuffer) {
 }
 
 TEST_F(DeviceSearchTest, SkipsAHardwareKeyThatFillsItsBufferWithoutATerminator) {
-    SeedDevice("0", HardwareKeyOfLength(47));
+    SeedDevice("0", HardwareKeyOfLength(MAX_PATH - 1));
     CAdapterSettings fits(64);
     EXPECT_TRUE(fits.IsFound());
-    EXPECT_EQ(std::strlen(fits.GetHardwareKey()), 47u);
+    EXPECT_EQ(fits.GetHardwareKey(), HardwareKeyOfLength(MAX_PATH - 1));
 
-    SeedBytes(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf("0"), "HardWareKey", HardwareKeyOfLength(48));
+    SeedBytes(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf("0"), "HardWareKey", HardwareKeyOfLength(MAX_PATH));
     SeedDevice("1", adapter.hardwareKey);
     ExpectListedInOrder("0", "1");
     CAdapterSettings unterminated(64);
