@@ -43,7 +43,7 @@ void CRefreshSlider::DrawOverlay() {
     // overlay covers the whole control, not only the update region.
     const CPen light(::CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
     const CPen shadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
-    const CWindowDC dc(m_hWnd);
+    const CClientDC dc(m_hWnd);
     HDC hdc = dc;
     if (!hdc) return;
     DrawBevel(hdc, shadow, light, rcFrame, 1);

@@ -155,7 +155,7 @@ struct DialogFontDC {
     DialogFontDC(HWND hWnd, HWND hDlg)
         : dc(hWnd), font(dc, reinterpret_cast<HFONT>(::SendMessageA(hDlg, WM_GETFONT, 0, 0))) {}
     HDC Get() const { return dc; }
-    CWindowDC dc;
+    CClientDC dc;
     CSelection font;
 };
 
