@@ -12,11 +12,11 @@
 IMPLEMENT_DYNCREATE(CDialogDlg, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(CDialogDlg, CPropertyPage)
-    ON_CONTROL_RANGE(BN_CLICKED, IDC_NORMAL, IDC_FAST, CDialogDlg::OnClockSpeed)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_NORMAL, IDC_FAST, CDialogDlg::OnSettingClicked)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_HSCROLL()
-    ON_BN_CLICKED(IDC_ENHPER, CDialogDlg::OnEnhancedPerformance)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_ENHPER, IDC_ENHPER, CDialogDlg::OnSettingClicked)
     ON_BN_CLICKED(IDC_REFRESH_TEST, CDialogDlg::OnRefreshTest)
 END_MESSAGE_MAP()
 
@@ -172,12 +172,7 @@ void CDialogDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
     CPropertyPage::OnHScroll(nSBCode, nPos, pScrollBar);
 }
 
-void CDialogDlg::OnClockSpeed(UINT) {
-    UpdateData(TRUE);
-    SetModified(TRUE);
-}
-
-void CDialogDlg::OnEnhancedPerformance() {
+void CDialogDlg::OnSettingClicked(UINT) {
     UpdateData(TRUE);
     SetModified(TRUE);
 }

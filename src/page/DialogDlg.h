@@ -49,11 +49,11 @@ protected:
     BOOL OnKillActive() override;
     BOOL OnQueryCancel() override;
 
-    void OnClockSpeed(UINT nID);
+    // A clock-speed button or Enhanced Performance was clicked.
+    void OnSettingClicked(UINT nID);
     void OnPaint();
     HICON OnQueryDragIcon();
     void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
-    void OnEnhancedPerformance();
     void OnRefreshTest();
 
     DECLARE_MESSAGE_MAP()
