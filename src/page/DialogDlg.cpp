@@ -156,11 +156,13 @@ void CDialogDlg::SyncSliderToMode() {
     m_slider.UpdateCompanion();
 }
 
-void CDialogDlg::UpdateRefreshTestButton() {
+BOOL CDialogDlg::HasRateToTry() const {
     // A thumb off the list stands for no rate (0): there is nothing to try then.
     const DisplayMode selected = GetSelectedMode();
-    EnableControl(m_btnRefreshTest, selected != m_currentMode && selected.refreshRate != 0);
+    return selected != m_currentMode && selected.refreshRate != 0;
 }
+
+void CDialogDlg::UpdateRefreshTestButton() { EnableControl(m_btnRefreshTest, HasRateToTry()); }
 
 void CDialogDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
     if (pScrollBar == &m_slider && m_slider.m_values.GetCount() > 1) {
@@ -180,7 +182,7 @@ void CDialogDlg::OnSettingClicked(UINT) {
 void CDialogDlg::OnRefreshTest() { RunRefreshTest(); }
 
 void CDialogDlg::OnOK() {
-    if (m_bRateChosen && GetSelectedMode() != m_currentMode && m_slider.GetSelectedValue() != 0) RunRefreshTest();
+    if (m_bRateChosen && HasRateToTry()) RunRefreshTest();
     if (!WriteChangedSettings()) return;
     const CResourceText caption(IDS_CAPTION), question(IDS_RESTART);
     if (::MessageBoxA(nullptr, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES) ::ExitWindowsEx(EWX_REBOOT, 0);

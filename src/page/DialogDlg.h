@@ -65,6 +65,8 @@ private:
     // Writes the clock speed and Enhanced Performance where they differ from what is stored;
     // TRUE when anything was written.
     BOOL WriteChangedSettings();
+    // The slider shows a rate other than the one in force: there is a rate to try.
+    BOOL HasRateToTry() const;
     void UpdateRefreshTestButton();
     // Switches the display to mode through the settings object; DISP_CHANGE_FAILED without one.
     LONG SwitchTo(const DisplayMode& mode, const DisplayMode& from);
