@@ -85,6 +85,28 @@ TEST_F(SettingsPage, ApplyWritesChangesAndAsksOnceToRestart) {
     EXPECT_EQ(h.Value("RefreshRate"), "60") << "the rate is not written on apply";
 }
 
+// Only OK and Apply write: a changed clock speed or Enhanced Performance is not written, nor a
+// restart asked for, when the user leaves the tab and comes back, nor when the sheet is cancelled.
+TEST_F(SettingsPage, LeavingTheTabAndCancelWriteNothingAndAskNothing) {
+    for (int id : { IDC_FAST, IDC_ENHPER }) {
+        SCOPED_TRACE(id);
+        h.adapterRegistry.Seed();
+        h.Open(2);
+        h.Click(id);
+        ASSERT_TRUE(h.ApplyEnabled());
+        h.sheet->Select(1);
+        h.sheet->Select(0);
+        for (const auto& [name, value] : AdapterRegistry::DefaultValues()) EXPECT_EQ(h.Value(name.c_str()), value) << "after returning";
+        h.sheet->Press(IDCANCEL);
+        EXPECT_FALSE(h.sheet->IsOpen());
+        for (const auto& [name, value] : AdapterRegistry::DefaultValues()) EXPECT_EQ(h.Value(name.c_str()), value) << "after Cancel";
+        EXPECT_TRUE(h.user->boxes.empty());
+        EXPECT_TRUE(h.user->exits.empty());
+        h.Close();
+        h.adapterRegistry.RemoveAll();
+    }
+}
+
 TEST_F(SettingsPage, UnchangedPageRewritesAnEnhPerOfTwo) {
     h.adapterRegistry.Seed(Values{ { "EnhPer", "2" }, { "MCLK", "70" } });
     h.Open();
