@@ -1,6 +1,10 @@
 // CDialogDlg: the adapter's settings page in the Display Properties sheet. It shows the video
 // clock speed and Enhanced Performance stored under the adapter's driver key, and the refresh
 // rates the display driver offers, and tries a new rate live with the refresh test.
+//
+// DialogDlg.cpp holds the page itself; RefreshTest.cpp holds the refresh test (RunRefreshTest
+// and SwitchTo), the one part with a sequence of its own: the mode change, the ten seconds to
+// keep it, and the way back.
 #pragma once
 #include "framework/Controls.h"
 #include "framework/PropertyPage.h"
