@@ -231,16 +231,8 @@ RefreshEscapeRecord RandomDriver(Rng& rng, VirtualAdapter& adapter) {
     return adapter.writesReply ? r : RefreshEscapeRecord{ sizeof r, REFRESH_QUERY, 0, 0, 0, 0, {} };
 }
 
-// The rates a reply offers: up to a 0 or negative entry or the first one over the maximum.
-std::vector<int> Offered(const RefreshEscapeRecord& r) {
-    const int maximum = r.wLimitMode == LIMIT_NONE ? 1000 : r.wMaxRate;
-    std::vector<int> rates;
-    for (SHORT rate : r.awRates) {
-        if (rate <= 0 || rate > maximum) break;
-        rates.push_back(rate);
-    }
-    return rates;
-}
+// The rates a reply offers, by the rule the driver tests hold the module to.
+std::vector<int> Offered(const RefreshEscapeRecord& r) { return std::vector<int>(r.awRates, r.awRates + CountOfferedRates(r)); }
 
 // --- The cases ---
 

@@ -155,7 +155,6 @@ TEST_F(SettingsPage, SliderFollowsTheDriversRates) {
     const Case cases[] = {
         { { 60, 70, 72, 75, 85 }, 0, 85, 72, 5, 2 },
         { { 60, 70, 72, 75, 85, 60 }, 0, 75, 75, 4, 3 },
-        { { 60, 70, 120 }, LIMIT_NONE, 60, 120, 3, 2 },
         { { 60 }, 0, 85, 60, 1, 0 },
         { { 60 }, 0, 85, 75, 1, 0 },          // the one rate offered is not the one in force
         { { 60, 72, 75, 85 }, 0, 85, 65, 4, 0 },  // nor is any of these
