@@ -165,7 +165,7 @@ BOOL CDialogDlg::HasRateToTry() const {
 void CDialogDlg::UpdateRefreshTestButton() { EnableControl(m_btnRefreshTest, HasRateToTry()); }
 
 void CDialogDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
-    if (pScrollBar == &m_slider && m_slider.m_values.GetCount() > 1) {
+    if (pScrollBar == &m_slider && m_slider.GetCount() > 1) {
         SetModified(TRUE);
         // A click or key that leaves the thumb where the page put it chooses nothing.
         if (m_slider.GetPos() != m_nUntouchedPos) m_bRateChosen = TRUE;

@@ -19,20 +19,25 @@ public:
     CDialogDlg();
     ~CDialogDlg() override;
 
-    // The mode in force with the slider's rate (0 when the thumb is off the list).
-    DisplayMode GetSelectedMode() const;
-    // Moves the slider back to the rate in force.
-    void SyncSliderToMode();
-    // Puts the slider's rate in force, asks whether to keep it, and puts the old one back if not.
-    void RunRefreshTest();
-
+private:
+    // The members in their declared order. Public are only the controls the benchmarks time the
+    // painting of, and the mode the page takes as in force, which the hostile-input test holds the
+    // driver and the display to after every refresh test.
     CButton m_btnRefreshTest;
+
+public:
     CTransparentBitmapStatic m_logo;
     CRefreshSlider m_slider;
+
+private:
     int m_bEnhPer;
     int m_nClockSpeed;  // 0 Normal, 1 Fast, -1 neither
     HICON m_hIcon;
+
+public:
     DisplayMode m_currentMode;
+
+private:
     // The user moved the thumb away from where the page last marked it untouched (on activation
     // or after a test); only then do OK and Apply try the slider's rate.
     BOOL m_bRateChosen;
@@ -63,6 +68,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The mode in force with the slider's rate (0 when the thumb is off the list).
+    DisplayMode GetSelectedMode() const;
+    // Moves the slider back to the rate in force.
+    void SyncSliderToMode();
+    // Puts the slider's rate in force, asks whether to keep it, and puts the old one back if not.
+    void RunRefreshTest();
     void InitSettings();
     // Reads the driver's current and offered rates into m_currentMode, the mode table and the slider.
     void QueryDriverRates();

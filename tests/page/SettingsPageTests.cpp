@@ -49,7 +49,7 @@ TEST_F(SettingsPage, WithoutTheAdapterNothingIsCheckedWrittenOrAsked) {
     h.Open();
     // The rates still come from the driver.
     EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_SLIDER));
-    EXPECT_EQ(h.Page().m_slider.m_values.GetCount(), 5);
+    EXPECT_EQ(::SendMessageA(h.Control(IDC_REFRESH_SLIDER), TBM_GETRANGEMAX, 0, 0), 4) << "five rates";
     EXPECT_FALSE(h.IsChecked(IDC_NORMAL));
     EXPECT_FALSE(h.IsChecked(IDC_FAST));
     EXPECT_FALSE(h.IsChecked(IDC_ENHPER));
@@ -188,7 +188,6 @@ TEST_F(SettingsPage, MovingTheSliderEnablesApplyAndRefreshTestWhileTheRateDiffer
     h.MoveSlider(3);
     EXPECT_TRUE(h.ApplyEnabled());
     EXPECT_TRUE(h.IsEnabled(IDC_REFRESH_TEST));
-    EXPECT_EQ(h.Page().GetSelectedMode().refreshRate, 75);
     h.MoveSlider(1);
     EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST)) << "back on the rate in force";
     EXPECT_TRUE(h.ApplyEnabled()) << "Apply stays enabled";
