@@ -29,18 +29,17 @@ Locale StartedIn() {
     if (!::GetEnvironmentVariableA("LC_ALL", name, sizeof name)) ::GetEnvironmentVariableA("LANG", name, sizeof name);
     const std::string locale = name;
     // The locale, the user's language Wine makes of it, the translation the page then shows, and
-    // texts of that translation as its readers write them: the caption, the Test button, the
-    // confirmation's Yes and the notice that the old rate is back. Where the whole set is not
-    // spelled out here, these tell that the page speaks the translation they belong to.
+    // texts of that translation as its readers write them: the caption and, where the whole set
+    // is not spelled out in LanguageResources.cpp, the Test button, the confirmation's Yes and the
+    // notice that the old rate is back, which tell that the page speaks the translation they
+    // belong to.
     const struct {
         const char* locale;
         LANGID userLanguage, translation;
-        const wchar_t *caption, *test, *yes, *restored;
+        const wchar_t *caption, *test = nullptr, *yes = nullptr, *restored = nullptr;
     } kRows[] = {
-        { "de_DE", MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), 0x0407, L"Eigenschaften von Anzeige", L"&Testen", L"Ja",
-          L"Windows hat die ursprüngliche Bildwiederholfrequenz des Desktops wiederhergestellt." },
-        { "fr_FR", MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), 0x040C, L"Propriétés de Affichage", L"&Tester", L"Oui",
-          L"Windows a restauré la fréquence de rafraîchissement d'origine du Bureau." },
+        { "de_DE", MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), 0x0407, L"Eigenschaften von Anzeige" },
+        { "fr_FR", MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), 0x040C, L"Propriétés de Affichage" },
         { "es_ES", MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN), 0x040A, L"Propiedades de Pantalla", L"&Probar", L"Sí",
           L"Windows ha restaurado la frecuencia de actualización original del escritorio." },
         { "ja_JP", MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 0x0411, L"画面のプロパティ", L"テスト(&T)", L"はい",
@@ -49,8 +48,7 @@ Locale StartedIn() {
           L"Исходная частота обновления экрана восстановлена." },
         { "el_GR", MAKELANGID(LANG_GREEK, SUBLANG_DEFAULT), 0x0408, L"Ιδιότητες: Οθόνη", L"&Δοκιμή", L"Ναι",
           L"Τα Windows επανέφεραν τον αρχικό ρυθμό ανανέωσης της επιφάνειας εργασίας." },
-        { "sk_SK", MAKELANGID(LANG_SLOVAK, SUBLANG_DEFAULT), 0x0409, L"Display Properties", L"&Refresh Test", L"Yes",
-          L"Windows has restored your original desktop Refresh Rate." },
+        { "sk_SK", MAKELANGID(LANG_SLOVAK, SUBLANG_DEFAULT), 0x0409, L"Display Properties" },
     };
     for (const auto& row : kRows) {
         if (locale.rfind(row.locale, 0) != 0) continue;
@@ -59,9 +57,11 @@ Locale StartedIn() {
                           : row.translation == 0x0409 ? kEnglishTexts
                                                       : TextsIn(::GetModuleHandleA(nullptr), row.translation);
         EXPECT_EQ(texts.strings[IDS_CAPTION - 1], row.caption) << "the translation as its readers write it";
-        EXPECT_EQ(texts.page[6], row.test);
-        EXPECT_EQ(texts.confirm[1], row.yes);
-        EXPECT_EQ(texts.strings[IDS_REFRESH_RESTORED - 1], row.restored);
+        if (row.test) {
+            EXPECT_EQ(texts.page[6], row.test);
+            EXPECT_EQ(texts.confirm[1], row.yes);
+            EXPECT_EQ(texts.strings[IDS_REFRESH_RESTORED - 1], row.restored);
+        }
         return { locale, row.userLanguage, texts };
     }
     return { locale, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), kEnglishTexts };
