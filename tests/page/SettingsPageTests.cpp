@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include "EnglishTexts.h"
 #include "MessagePump.h"
 #include "PageHarness.h"
 #include "page/DialogDlg.h"
@@ -12,9 +13,6 @@
 namespace {
 
 using Values = AdapterRegistry::Values;
-
-const char kRestartQuestion[] =
-    "You must restart your computer before the new settings will take effect. Do you want to restart your computer now?";
 
 class SettingsPage : public ::testing::Test {
 protected:
@@ -78,7 +76,7 @@ TEST_F(SettingsPage, ApplyWritesChangesAndAsksOnceToRestart) {
     ASSERT_EQ(h.user->boxes.size(), 1u) << "one question for two changed values";
     const ScriptedUser::Box& box = h.user->boxes[0];
     EXPECT_EQ(box.owner, nullptr);
-    EXPECT_EQ(box.text, kRestartQuestion);
+    EXPECT_EQ(box.text, EnglishString(IDS_RESTART));
     EXPECT_EQ(box.caption, "Display Properties");
     EXPECT_EQ(box.type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(h.user->exits, (std::vector<std::pair<UINT, DWORD>>{ { EWX_REBOOT, 0 } }));

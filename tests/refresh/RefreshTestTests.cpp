@@ -8,16 +8,12 @@
 #include <string>
 #include <vector>
 #include "DialogDriver.h"
+#include "EnglishTexts.h"
 #include "PageHarness.h"
 #include "page/DialogDlg.h"
 #include "res/resource.h"
 
 namespace {
-
-const char kWarning[] =
-    "Windows will now change your desktop Refresh Rate. This could take a few second, during which your screen "
-    "might flicker. If Windows doesn't reappear correctly, wait 10 second, and your original settings will be restored.";
-const char kRestored[] = "Windows has restored your original desktop Refresh Rate.";
 
 // Bounds the wait for the real time-out: ends the dialog and reports through DWLP_USER.
 void CALLBACK GiveUp(HWND hDlg, UINT, UINT_PTR id, DWORD) {
@@ -64,7 +60,7 @@ TEST_F(RefreshTest, CancelOnTheWarningChangesNothing) {
     h.user->Answer(IDCANCEL);
     h.Click(IDC_REFRESH_TEST);
     ASSERT_EQ(h.user->boxes.size(), 1u);
-    EXPECT_EQ(h.user->boxes[0].text, kWarning);
+    EXPECT_EQ(h.user->boxes[0].text, EnglishString(IDS_REFRESH_WARNING));
     EXPECT_EQ(h.user->boxes[0].caption, "Display Properties");
     EXPECT_EQ(h.user->boxes[0].type, static_cast<UINT>(MB_OKCANCEL | MB_ICONINFORMATION));
     EXPECT_EQ(h.user->boxes[0].owner, nullptr);
@@ -117,7 +113,7 @@ TEST_F(RefreshTest, DecliningBringsTheOldRateBack) {
         EXPECT_EQ(h.SliderPos(), 0);
         EXPECT_EQ(h.Page().m_currentMode.refreshRate, 60);
         ASSERT_EQ(h.user->boxes.size(), 2u);
-        EXPECT_EQ(h.user->boxes[1].text, kRestored);
+        EXPECT_EQ(h.user->boxes[1].text, EnglishString(IDS_REFRESH_RESTORED));
         EXPECT_EQ(h.user->boxes[1].type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
         EXPECT_FALSE(h.IsEnabled(IDC_REFRESH_TEST));
     }
@@ -141,7 +137,7 @@ TEST_F(RefreshTest, NoAnswerForTenSecondsBringsTheOldRateBack) {
     EXPECT_LE(elapsed, 12000u);
     ASSERT_EQ(Sets().size(), 2u);
     EXPECT_EQ(Sets()[1].wRefreshRate, 60);
-    EXPECT_EQ(h.user->boxes.back().text, kRestored);
+    EXPECT_EQ(h.user->boxes.back().text, EnglishString(IDS_REFRESH_RESTORED));
 }
 
 TEST_F(RefreshTest, OldRateMissingFromTheListLeavesTheTestedRate) {
@@ -176,7 +172,7 @@ TEST_F(RefreshTest, ApplyRunsTheTestFirstAndWritesSettingsWhateverTheAnswer) {
         h.user->Answer(IDNO);  // the restart question
         h.sheet->Press(0x3021 /* Apply */);
         ASSERT_GE(h.user->boxes.size(), 2u);
-        EXPECT_EQ(h.user->boxes.front().text, kWarning);
+        EXPECT_EQ(h.user->boxes.front().text, EnglishString(IDS_REFRESH_WARNING));
         EXPECT_EQ(h.user->boxes.back().caption, "Display Properties");
         EXPECT_EQ(h.Value("MCLK"), "77");
         EXPECT_EQ(h.user->Unanswered(), 0u);
@@ -187,7 +183,7 @@ TEST_F(RefreshTest, ApplyRunsTheTestFirstAndWritesSettingsWhateverTheAnswer) {
 // behind the first box while the driver already has the new rate: the test still returns to the
 // rate it started from, and says only what happened.
 TEST_F(RefreshTest, FailuresAndRestartsEndAtTheRateTheUserKept) {
-    const std::string warning = std::string("Display Properties: ") + kWarning;
+    const std::string warning = std::string("Display Properties: ") + EnglishString(IDS_REFRESH_WARNING);
     const std::string restart = "Confirm: The Windows must be restarted in order for the video mode to work.\n"
                                 "Do you want to restart Windows?";
     struct Case {
@@ -200,7 +196,7 @@ TEST_F(RefreshTest, FailuresAndRestartsEndAtTheRateTheUserKept) {
         { "the change fails", DISP_CHANGE_BADMODE, DISP_CHANGE_SUCCESSFUL,
           { warning, "Message: The graphics mode is not supported." }, 72 },
         { "a restart is needed and refused, the rate declined", DISP_CHANGE_RESTART, DISP_CHANGE_RESTART,
-          { warning, restart, "confirmation dialog", restart, std::string("Display Properties: ") + kRestored }, 72 },
+          { warning, restart, "confirmation dialog", restart, std::string("Display Properties: ") + EnglishString(IDS_REFRESH_RESTORED) }, 72 },
         { "the change back fails", DISP_CHANGE_SUCCESSFUL, DISP_CHANGE_FAILED,
           { warning, "confirmation dialog", "Message: The display driver failed the specified graphics mode." }, 85 },
     };
@@ -279,7 +275,7 @@ TEST_F(RefreshTest, ClicksBehindTheWarningNeitherStartASecondTestNorEndTheSheet)
     h.MoveSlider(3);  // 75 Hz
     int warnings = 0;
     h.user->onBox = [&](const ScriptedUser::Box& box) {
-        if (box.text != kWarning || warnings++) return;
+        if (box.text != EnglishString(IDS_REFRESH_WARNING) || warnings++) return;
         ::SendMessageA(h.PageWindow(), WM_COMMAND, MAKEWPARAM(IDC_REFRESH_TEST, BN_CLICKED),
                        reinterpret_cast<LPARAM>(h.Control(IDC_REFRESH_TEST)));
         for (int button : { 0x3021 /* Apply */, IDOK, IDCANCEL }) {
@@ -313,7 +309,7 @@ TEST_F(RefreshTest, WhatHappensOnAnotherPageBehindTheWarningCounts) {
         driver = std::make_unique<DialogDriver>();  // the sheet is a dialog too
         h.MoveSlider(3);  // 75 Hz
         h.user->onBox = [&](const ScriptedUser::Box& box) {
-            if (box.text != kWarning) return;
+            if (box.text != EnglishString(IDS_REFRESH_WARNING)) return;
             h.sheet->Select(1);
             if (cancel) {
                 h.sheet->Press(IDCANCEL);
