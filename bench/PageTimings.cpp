@@ -89,9 +89,8 @@ PageTimes TimePageActivation(VirtualAdapter& adapter, int runs) {
     for (int i = -runs / 10; i < runs; ++i) {
         PageClocks clocks;
         auto* page = new TimedPage(clocks);
-        HPROPSHEETPAGE hPage = ::CreatePropertySheetPageA(reinterpret_cast<LPCPROPSHEETPAGEA>(&page->m_psp));
+        HPROPSHEETPAGE hPage = page->CreatePageHandle();
         Require(hPage != nullptr, "CreatePropertySheetPageA failed");
-        page->m_bAutoDelete = TRUE;
         ::DestroyWindow(CreateSheet(hPage));
         PumpPending();
         Require(clocks.creation.Microseconds() > 0, "the sheet did not activate its page");

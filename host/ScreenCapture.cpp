@@ -27,7 +27,7 @@ PixelImage ReadPixels(HDC hdc, const RECT& rc) {
 PixelImage ReadClientPixels(HWND hWnd) {
     RECT rc;
     ::GetClientRect(hWnd, &rc);
-    const CWindowDC dc(hWnd);
+    const CClientDC dc(hWnd);
     return dc ? ReadPixels(dc, rc) : PixelImage();
 }
 
@@ -45,7 +45,7 @@ bool SaveWindowImage(HWND hWnd, const char* path) {
 }
 
 bool SaveScreenImage(const RECT& rc, const char* path) {
-    const CWindowDC screen(nullptr);
+    const CClientDC screen(nullptr);
     const PixelImage image = screen ? ReadPixels(screen, rc) : PixelImage();
     if (image.pixels.empty()) return false;
 

@@ -38,14 +38,13 @@ STDMETHODIMP CDisplayShellExt::AddPages(LPFNADDPROPSHEETPAGE pfnAddPage, LPARAM 
 
     auto* pPage = new (std::nothrow) CDialogDlg;
     if (!pPage) return S_OK;
-    HPROPSHEETPAGE hPage = ::CreatePropertySheetPageA(reinterpret_cast<LPCPROPSHEETPAGEA>(&pPage->m_psp));
+    // Once made, the handle owns the page: releasing the handle, whether the sheet does it or
+    // we do below, deletes the page exactly once.
+    HPROPSHEETPAGE hPage = pPage->CreatePageHandle();
     if (!hPage) {
         delete pPage;
         return S_OK;
     }
-    // From here the handle owns the page: releasing the handle, whether the sheet does it or
-    // we do below, deletes the page exactly once.
-    pPage->m_bAutoDelete = TRUE;
     if (!pfnAddPage(hPage, lParam)) ::DestroyPropertySheetPage(hPage);
     return S_OK;
 }

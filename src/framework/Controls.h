@@ -17,6 +17,4 @@ class CSliderCtrl : public CWnd {
 public:
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
     void SetPos(int nPos) { SendMessage(TBM_SETPOS, TRUE, nPos); }
-    int GetRangeMax() const { return static_cast<int>(SendMessage(TBM_GETRANGEMAX)); }
-    int GetRangeMin() const { return static_cast<int>(SendMessage(TBM_GETRANGEMIN)); }
 };

@@ -9,7 +9,9 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
 END_MESSAGE_MAP()
 
 namespace {
-// The dialog about to be created on this (the only user-interface) thread.
+// The dialog about to be created. One pointer for the whole process is right only because the
+// module's windows all live on one user-interface thread (the shell's); a second such thread
+// could attach its window to the other thread's dialog.
 CDialog* g_pDialogToAttach = nullptr;
 // A modal dialog that could not be attached, until its WM_INITDIALOG ends it.
 HWND g_hUnattachedModal = nullptr;

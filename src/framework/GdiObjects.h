@@ -42,15 +42,16 @@ private:
     HDC m_hdc;
 };
 
-// A window's device context (the screen's for no window), released when the holder goes out of scope.
-class CWindowDC {
+// A window's client-area device context from GetDC (the screen's for no window), released when
+// the holder goes out of scope.
+class CClientDC {
 public:
-    explicit CWindowDC(HWND hWnd) : m_hWnd(hWnd), m_hdc(::GetDC(hWnd)) {}
-    ~CWindowDC() {
+    explicit CClientDC(HWND hWnd) : m_hWnd(hWnd), m_hdc(::GetDC(hWnd)) {}
+    ~CClientDC() {
         if (m_hdc) ::ReleaseDC(m_hWnd, m_hdc);
     }
-    CWindowDC(const CWindowDC&) = delete;
-    CWindowDC& operator=(const CWindowDC&) = delete;
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
 
     operator HDC() const { return m_hdc; }
 

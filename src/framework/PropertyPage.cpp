@@ -31,6 +31,12 @@ UINT CALLBACK CPropertyPage::PageCallback(HWND, UINT uMsg, LPPROPSHEETPAGEA ppsp
     return 0;
 }
 
+HPROPSHEETPAGE CPropertyPage::CreatePageHandle() {
+    HPROPSHEETPAGE hPage = ::CreatePropertySheetPageA(reinterpret_cast<LPCPROPSHEETPAGEA>(&m_psp));
+    if (hPage) m_bAutoDelete = TRUE;
+    return hPage;
+}
+
 void CPropertyPage::SetModified(BOOL bChanged) {
     ::SendMessageA(GetParent(), bChanged ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
 }

@@ -25,16 +25,22 @@ public:
     // The user asks to cancel; FALSE refuses.
     virtual BOOL OnQueryCancel();
 
-    PROPSHEETPAGEA_V1 m_psp;
-    // When TRUE the page object is deleted as the sheet releases its page handle.
-    BOOL m_bAutoDelete = FALSE;
+    // Makes the sheet's handle for this page. From then on the handle owns the page: releasing
+    // it deletes the page. Null, with the page still the caller's, when it cannot be made.
+    HPROPSHEETPAGE CreatePageHandle();
 
 protected:
+    // The page description the handle is made of; a derived page may adjust it before.
+    PROPSHEETPAGEA_V1 m_psp;
+
     void OnOK() override;
     void OnCancel() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
 private:
     static UINT CALLBACK PageCallback(HWND hWnd, UINT uMsg, LPPROPSHEETPAGEA ppsp);
+
+    // The page object is deleted as the sheet releases its page handle.
+    BOOL m_bAutoDelete = FALSE;
 };
 static_assert(sizeof(PROPSHEETPAGEA_V1) == 40, "the page description has the 40-byte layout");

@@ -12,11 +12,11 @@
 IMPLEMENT_DYNCREATE(CDialogDlg, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(CDialogDlg, CPropertyPage)
-    ON_CONTROL_RANGE(BN_CLICKED, IDC_NORMAL, IDC_FAST, CDialogDlg::OnClockSpeed)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_NORMAL, IDC_FAST, CDialogDlg::OnSettingClicked)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_HSCROLL()
-    ON_BN_CLICKED(IDC_ENHPER, CDialogDlg::OnEnhancedPerformance)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_ENHPER, IDC_ENHPER, CDialogDlg::OnSettingClicked)
     ON_BN_CLICKED(IDC_REFRESH_TEST, CDialogDlg::OnRefreshTest)
 END_MESSAGE_MAP()
 
@@ -160,14 +160,16 @@ void CDialogDlg::SyncSliderToMode() {
     m_slider.UpdateCompanion();
 }
 
-void CDialogDlg::UpdateRefreshTestButton() {
+BOOL CDialogDlg::HasRateToTry() const {
     // A thumb off the list stands for no rate (0): there is nothing to try then.
     const DisplayMode selected = GetSelectedMode();
-    EnableControl(m_btnRefreshTest, selected != m_currentMode && selected.refreshRate != 0);
+    return selected != m_currentMode && selected.refreshRate != 0;
 }
 
+void CDialogDlg::UpdateRefreshTestButton() { EnableControl(m_btnRefreshTest, HasRateToTry()); }
+
 void CDialogDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
-    if (pScrollBar == &m_slider && m_slider.m_values.GetCount() > 1) {
+    if (pScrollBar == &m_slider && m_slider.GetCount() > 1) {
         SetModified(TRUE);
         // A click or key that leaves the thumb where the page put it chooses nothing.
         if (m_slider.GetPos() != m_nUntouchedPos) m_bRateChosen = TRUE;
@@ -176,12 +178,7 @@ void CDialogDlg::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
     CPropertyPage::OnHScroll(nSBCode, nPos, pScrollBar);
 }
 
-void CDialogDlg::OnClockSpeed(UINT) {
-    UpdateData(TRUE);
-    SetModified(TRUE);
-}
-
-void CDialogDlg::OnEnhancedPerformance() {
+void CDialogDlg::OnSettingClicked(UINT) {
     UpdateData(TRUE);
     SetModified(TRUE);
 }
@@ -189,7 +186,7 @@ void CDialogDlg::OnEnhancedPerformance() {
 void CDialogDlg::OnRefreshTest() { RunRefreshTest(); }
 
 void CDialogDlg::OnOK() {
-    if (m_bRateChosen && GetSelectedMode() != m_currentMode && m_slider.GetSelectedValue() != 0) {
+    if (m_bRateChosen && HasRateToTry()) {
         RunRefreshTest();
         // Cancelled from another page behind the test's boxes: the sheet keeps and asks nothing.
         if (m_bCancelledInTest) return;

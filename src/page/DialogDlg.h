@@ -1,6 +1,10 @@
 // CDialogDlg: the adapter's settings page in the Display Properties sheet. It shows the video
 // clock speed and Enhanced Performance stored under the adapter's driver key, and the refresh
 // rates the display driver offers, and tries a new rate live with the refresh test.
+//
+// DialogDlg.cpp holds the page itself; RefreshTest.cpp holds the refresh test (RunRefreshTest
+// and SwitchTo), the one part with a sequence of its own: the mode change, the ten seconds to
+// keep it, and the way back.
 #pragma once
 #include "framework/Controls.h"
 #include "framework/PropertyPage.h"
@@ -15,20 +19,25 @@ public:
     CDialogDlg();
     ~CDialogDlg() override;
 
-    // The mode in force with the slider's rate (0 when the thumb is off the list).
-    DisplayMode GetSelectedMode() const;
-    // Moves the slider back to the rate in force.
-    void SyncSliderToMode();
-    // Puts the slider's rate in force, asks whether to keep it, and puts the old one back if not.
-    void RunRefreshTest();
-
+private:
+    // The members in their declared order. Public are only the controls the benchmarks time the
+    // painting of, and the mode the page takes as in force, which the hostile-input test holds the
+    // driver and the display to after every refresh test.
     CButton m_btnRefreshTest;
+
+public:
     CTransparentBitmapStatic m_logo;
     CRefreshSlider m_slider;
+
+private:
     int m_bEnhPer;
     int m_nClockSpeed;  // 0 Normal, 1 Fast, -1 neither
     HICON m_hIcon;
+
+public:
     DisplayMode m_currentMode;
+
+private:
     // The user moved the thumb away from where the page last marked it untouched (on activation
     // or after a test); only then do OK and Apply try the slider's rate.
     BOOL m_bRateChosen;
@@ -49,22 +58,30 @@ protected:
     BOOL OnKillActive() override;
     BOOL OnQueryCancel() override;
 
-    void OnClockSpeed(UINT nID);
+    // A clock-speed button or Enhanced Performance was clicked.
+    void OnSettingClicked(UINT nID);
     void OnPaint();
     HICON OnQueryDragIcon();
     void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
-    void OnEnhancedPerformance();
     void OnRefreshTest();
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The mode in force with the slider's rate (0 when the thumb is off the list).
+    DisplayMode GetSelectedMode() const;
+    // Moves the slider back to the rate in force.
+    void SyncSliderToMode();
+    // Puts the slider's rate in force, asks whether to keep it, and puts the old one back if not.
+    void RunRefreshTest();
     void InitSettings();
     // Reads the driver's current and offered rates into m_currentMode, the mode table and the slider.
     void QueryDriverRates();
     // Writes the clock speed and Enhanced Performance where they differ from what is stored;
     // TRUE when anything was written.
     BOOL WriteChangedSettings();
+    // The slider shows a rate other than the one in force: there is a rate to try.
+    BOOL HasRateToTry() const;
     void UpdateRefreshTestButton();
     // Switches the display to mode through the settings object; DISP_CHANGE_FAILED without one.
     LONG SwitchTo(const DisplayMode& mode, const DisplayMode& from, BOOL bOfferRestart = TRUE);

@@ -24,7 +24,7 @@ int CListSlider::SetList(const CRateList& list) {
 }
 
 int CListSlider::GetSelectedValue() const {
-    const int nPos = static_cast<int>(SendMessage(TBM_GETPOS));
+    const int nPos = GetPos();
     return nPos >= 0 && nPos < m_values.GetCount() ? m_values[nPos] : 0;
 }
 
@@ -32,7 +32,7 @@ int CListSlider::SelectValue(int nValue) {
     const int nPrevious = GetSelectedValue();
     for (int i = 0; i < m_values.GetCount(); ++i) {
         if (m_values[i] == nValue) {
-            SendMessage(TBM_SETPOS, TRUE, i);
+            SetPos(i);
             UpdateCompanion();
             break;
         }
@@ -41,7 +41,7 @@ int CListSlider::SelectValue(int nValue) {
 }
 
 int CListSlider::UpdateCompanion() {
-    const int nPos = static_cast<int>(SendMessage(TBM_GETPOS));
+    const int nPos = GetPos();
     if (HWND hCompanion = ::GetDlgItem(GetParent(), m_nCompanionID)) ::SetWindowTextA(hCompanion, FormatValue(nPos));
     return nPos;
 }
@@ -59,6 +59,7 @@ LRESULT CListSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CSliderCtrl::WindowProc(message, wParam, lParam);
     // Keys, the mouse and the page's own calls all move the thumb; whichever did, clients hear of
     // the new value once the trackbar has handled the message. A destroyed trackbar has no position.
+    // The trackbar's own procedure is asked directly: GetPos would come back through this one.
     if (message != WM_DESTROY) {
         const int nPos = static_cast<int>(DefWindowProc(TBM_GETPOS, 0, 0));
         if (nPos != m_nReportedPos) {

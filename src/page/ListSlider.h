@@ -16,6 +16,8 @@ public:
 
     // Copies the list and sets the range to its positions; returns the new count.
     int SetList(const CRateList& list);
+    // How many entries the list has.
+    int GetCount() const { return m_values.GetCount(); }
     // The entry under the thumb, or 0 when the thumb is outside the list.
     int GetSelectedValue() const;
     // Moves the thumb to the first entry equal to nValue, if any; returns the entry that was
@@ -29,10 +31,10 @@ public:
     // Paints over the finished trackbar; nothing here.
     virtual void DrawOverlay();
 
+protected:
     int m_nCompanionID;
     CRateList m_values;
 
-protected:
     // Answers accessibility clients' requests, and tells them when the thumb has moved.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;

@@ -1,39 +1,6 @@
-// CRateList: a growable list of 32-bit signed integers (refresh rates in Hz), on CRateBuffer,
-// which owns the heap array. Appending to a full array doubles its capacity.
+// CRateList: a growable list of 32-bit signed integers (refresh rates in Hz), in which the page
+// collects the driver's rates and which the slider copies.
 #pragma once
+#include "framework/GrowableArray.h"
 
-class CRateBuffer {
-public:
-    // Allocates nCapacity zeroed elements (0 still makes a zero-length allocation).
-    explicit CRateBuffer(int nCapacity);
-    virtual ~CRateBuffer();
-    CRateBuffer(const CRateBuffer&) = delete;
-    CRateBuffer& operator=(const CRateBuffer&) = delete;
-
-    int GetCapacity() const { return m_nCapacity; }
-
-protected:
-    // Replaces the array by one of twice the capacity (2 from 0), zero-filled beyond the old
-    // elements. On failure the old array stays and false is returned.
-    bool Grow();
-
-    int* m_pData;
-    int m_nCapacity;
-};
-
-class CRateList : public CRateBuffer {
-public:
-    explicit CRateList(int nCapacity = 0) : CRateBuffer(nCapacity) {}
-
-    // Adds nValue at the end; false (and the list unchanged) when the storage cannot grow.
-    bool Append(int nValue);
-    // Empties the list; the storage stays for reuse.
-    void Clear() { m_nCount = 0; }
-
-    int GetCount() const { return m_nCount; }
-    // Element nIndex, for 0 <= nIndex < GetCount().
-    int operator[](int nIndex) const { return m_pData[nIndex]; }
-
-private:
-    int m_nCount = 0;
-};
+using CRateList = CGrowableArray<int>;

@@ -43,7 +43,7 @@ void CRefreshSlider::DrawOverlay() {
     // overlay covers the whole control, not only the update region.
     const CPen light(::CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
     const CPen shadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
-    const CWindowDC dc(m_hWnd);
+    const CClientDC dc(m_hWnd);
     HDC hdc = dc;
     if (!hdc) return;
     DrawBevel(hdc, shadow, light, rcFrame, 1);
@@ -71,9 +71,9 @@ void CRefreshSlider::DrawOverlay() {
 
 void CRefreshSlider::DrawRateLabels(HDC hdc, const RECT& rcClient, const RECT& rcChannel, int x, int y,
                                     int nLabelWidth) const {
-    // The labels stand under the ticks. A trackbar that reports fewer than two ticks (no
-    // automatic ticks) is spaced as if it had one tick per rate, which is what automatic
-    // ticks give, so the spacing never divides by zero.
+    // The labels stand under the ticks. Every trackbar reports at least its first and last tick,
+    // and one with TBS_AUTOTICKS one per position; only a TBS_NOTICKS trackbar reports none. That
+    // one is spaced as if it had one tick per rate, so the spacing never divides by zero.
     int nTicks = static_cast<int>(SendMessage(TBM_GETNUMTICS));
     if (nTicks < 2) nTicks = m_values.GetCount();
     const int nStep = (rcChannel.right - rcChannel.left - nLabelWidth) / (nTicks - 1);

@@ -1,6 +1,10 @@
 // The one object through which the settings page reaches the adapter: it finds the adapter's
 // device node and driver key in the registry, reads and writes the driver's settings values,
 // keeps the table of modes on offer and switches the display mode.
+//
+// Its three concerns are three files, each read on its own: AdapterSettings.cpp finds the
+// adapter (the device search and the driver lookup), SettingsValues.cpp reads and writes the
+// driver's values as text, and ModeSwitch.cpp changes the display mode and words its results.
 #pragma once
 #include <windows.h>
 #include <cstddef>

@@ -4,7 +4,7 @@
 
 void GetScreenFormat(int* pnBitsPerPixel, int* pnWidth, int* pnHeight) {
     // Without a device context the depth is unknown: 0, as GetDeviceCaps answers then.
-    const CWindowDC screen(nullptr);
+    const CClientDC screen(nullptr);
     *pnBitsPerPixel = screen ? GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES) : 0;
     *pnWidth = GetSystemMetrics(SM_CXSCREEN);
     *pnHeight = GetSystemMetrics(SM_CYSCREEN);

@@ -19,6 +19,7 @@ namespace {
 struct PageHandleSpy {
     explicit PageHandleSpy(HMODULE module)
         : create(module, "COMCTL32.dll", "CreatePropertySheetPageA", [this](auto real, LPCPROPSHEETPAGEA psp) {
+              descriptions.push_back(*reinterpret_cast<const PROPSHEETPAGEA_V1*>(psp));
               HPROPSHEETPAGE h = failCreate ? nullptr : real(psp);
               if (h) created.push_back(h);
               return h;
@@ -30,6 +31,7 @@ struct PageHandleSpy {
 
     bool failCreate = false;
     std::vector<HPROPSHEETPAGE> created, destroyed;
+    std::vector<PROPSHEETPAGEA_V1> descriptions;  // as each create call was given it
     ImportHook<decltype(&::CreatePropertySheetPageA)> create;
     ImportHook<decltype(&::DestroyPropertySheetPage)> destroy;
 };
@@ -118,16 +120,29 @@ protected:
     CDisplayShellExt* ext = nullptr;
 };
 
-TEST_F(AddPagesLinked, ShownPageIsFreedWhenTheSheetReleasesIt) {
+// The description the sheet gets (the 40-byte layout, template 148, the framework's dialog
+// procedure); the page shown is attached to the object it names, and freed with the sheet.
+TEST_F(AddPagesLinked, ShownPageIsTheDescribedOneAndIsFreedWithTheSheet) {
+    PageHandleSpy spy(::GetModuleHandleA(nullptr));
     PageCollector collector;
     ASSERT_EQ(ext->AddPages(&PageCollector::Add, collector.Param()), S_OK);
     EXPECT_EQ(LivePages(), 1) << "one page object while the handle lives";
+    ASSERT_EQ(spy.descriptions.size(), 1u);
+    const PROPSHEETPAGEA_V1& psp = spy.descriptions[0];
+    EXPECT_EQ(psp.dwSize, 40u);
+    EXPECT_EQ(psp.dwFlags, static_cast<DWORD>(PSP_USECALLBACK));
+    EXPECT_EQ(psp.hInstance, ::GetModuleHandleA(nullptr));
+    EXPECT_EQ(psp.pszTemplate, MAKEINTRESOURCEA(148));
+    EXPECT_EQ(psp.hIcon, nullptr);
+    EXPECT_EQ(psp.pszTitle, nullptr);
+    EXPECT_EQ(psp.pfnDlgProc, &FrameworkDialogProc);
+    EXPECT_EQ(psp.pcRefParent, nullptr);
     {
         TestSheet sheet(collector.pages);
-        ASSERT_NE(sheet.CurrentPage(), nullptr) << "the page window was created";
-        auto* page = static_cast<CDialogDlg*>(CWnd::FromHandlePermanent(sheet.CurrentPage()));
-        ASSERT_NE(page, nullptr) << "the page window is attached to its object";
-        EXPECT_TRUE(page->IsKindOf(RUNTIME_CLASS(CDialogDlg)));
+        CWnd* page = CWnd::FromHandlePermanent(sheet.CurrentPage());
+        // The page's callback prepared the attachment as the sheet made the window.
+        EXPECT_EQ(reinterpret_cast<LPARAM>(page), psp.lParam) << "the page window is attached to its object";
+        EXPECT_EQ(page ? page->GetRuntimeClass() : nullptr, RUNTIME_CLASS(CDialogDlg));
     }
     EXPECT_EQ(LivePages(), 0);
 }
@@ -154,26 +169,13 @@ TEST_F(AddPagesLinked, NoPageWhenItCannotBeAllocated) {
     EXPECT_EQ(collector.calls, 0);
 }
 
-TEST(SettingsPageFrame, DescribesItselfToTheSheet) {
+// The page can be made by its run-time class name, as a page of the framework's own kind.
+TEST(SettingsPageFrame, IsCreatableByName) {
     CRuntimeClass* pClass = CRuntimeClass::FromName("CDialogDlg");
-    ASSERT_NE(pClass, nullptr);
-    EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CPropertyPage)));
-    CObject* object = pClass->CreateObject();
-    ASSERT_NE(object, nullptr);
-    auto* page = static_cast<CDialogDlg*>(object);
-    EXPECT_TRUE(page->IsKindOf(RUNTIME_CLASS(CDialogDlg)));
-
-    const PROPSHEETPAGEA_V1& psp = page->m_psp;
-    EXPECT_EQ(psp.dwSize, 40u);
-    EXPECT_EQ(psp.dwFlags, static_cast<DWORD>(PSP_USECALLBACK));
-    EXPECT_EQ(psp.hInstance, ::GetModuleHandleA(nullptr));
-    EXPECT_EQ(psp.pszTemplate, MAKEINTRESOURCEA(148));
-    EXPECT_EQ(psp.hIcon, nullptr);
-    EXPECT_EQ(psp.pszTitle, nullptr);
-    EXPECT_NE(psp.pfnDlgProc, nullptr);
-    EXPECT_EQ(psp.lParam, reinterpret_cast<LPARAM>(page));
-    EXPECT_NE(psp.pfnCallback, nullptr);
-    EXPECT_EQ(psp.pcRefParent, nullptr);
+    EXPECT_EQ(pClass, RUNTIME_CLASS(CDialogDlg));
+    EXPECT_TRUE(RUNTIME_CLASS(CDialogDlg)->IsDerivedFrom(RUNTIME_CLASS(CPropertyPage)));
+    CObject* object = RUNTIME_CLASS(CDialogDlg)->CreateObject();
+    EXPECT_EQ(object ? object->GetRuntimeClass() : nullptr, RUNTIME_CLASS(CDialogDlg));
     delete object;
 }
 

@@ -123,6 +123,20 @@ TEST_F(ComServer, ExtensionHasTwoFacesOneCountOneIdentity) {
     EXPECT_EQ(pv, nullptr);
 
     EXPECT_EQ(init->Initialize(nullptr, nullptr, nullptr), S_OK);
+    // With a data object as the shell passes one (its desktop's), no reference to it stays.
+    IShellFolder* desktop = nullptr;
+    ASSERT_EQ(::SHGetDesktopFolder(&desktop), S_OK);
+    LPITEMIDLIST pidlDesktop = nullptr;
+    ASSERT_EQ(::SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &pidlDesktop), S_OK);
+    IDataObject* data = nullptr;
+    LPCITEMIDLIST items[] = { pidlDesktop };
+    ASSERT_EQ(desktop->GetUIObjectOf(nullptr, 1, items, IID_IDataObject, nullptr, reinterpret_cast<void**>(&data)), S_OK);
+    const ULONG refsBefore = data->AddRef() - 1;
+    data->Release();
+    EXPECT_EQ(init->Initialize(pidlDesktop, data, nullptr), S_OK);
+    EXPECT_EQ(data->Release(), refsBefore - 1) << "the extension kept a reference";
+    ::CoTaskMemFree(pidlDesktop);
+    desktop->Release();
     EXPECT_EQ(sheetExt->ReplacePage(0, nullptr, 0), E_FAIL);
 
     // References taken through one face and dropped through the other balance.

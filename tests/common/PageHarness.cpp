@@ -25,10 +25,7 @@ void PageHarness::Open(int pages) {
     ledger = std::make_unique<ResourceLedger>();
     std::vector<HPROPSHEETPAGE> handles;
     for (int i = 0; i < pages; ++i) {
-        auto* page = new CDialogDlg;
-        HPROPSHEETPAGE h = ::CreatePropertySheetPageA(reinterpret_cast<LPCPROPSHEETPAGEA>(&page->m_psp));
-        page->m_bAutoDelete = TRUE;
-        handles.push_back(h);
+        handles.push_back((new CDialogDlg)->CreatePageHandle());
     }
     sheet = std::make_unique<TestSheet>(handles);
 }

@@ -27,7 +27,7 @@ const char kServerKey[] = "CLSID\\{545C341E-C432-4F2B-85B4-83DD2FDBA624}\\Inproc
 std::string InstalledDll() { return ReadRegistryString(HKEY_CLASSES_ROOT, kServerKey, nullptr); }
 
 // Notes the extension objects the module's class factories make, whoever asks for them, so
-// that a reference Wine's shell32 never gives back can be told apart from one the module keeps.
+// that the reference Wine's shell32 never gives back can be told apart from one the module keeps.
 // All factories share one function table; its CreateInstance slot is watched.
 struct CreatedObjects {
     explicit CreatedObjects(const char* dllPath) : module(::LoadLibraryA(dllPath)) {
@@ -131,11 +131,15 @@ TEST_F(ShellPath, PageChangesASettingAndTheModuleCanUnload) {
     EXPECT_EQ(Value("MCLK"), "77") << "Cancel after Apply keeps what was applied";
     EXPECT_EQ(Value("RefreshRate"), "60");
 
-    // Wine's shell32 keeps one reference to each extension object it made; give that back
-    // for it, and the module must then be free to go.
+    // Wine's shell32 (SHCreatePropSheetExtArrayEx) asks each extension for IShellExtInit and,
+    // when Initialize succeeds, never releases that interface: the one reference it leaves. Give
+    // it back through that face for it, and the module must then be free to go.
     if (canUnloadNow() == S_FALSE && RunningOnWine()) {
         ASSERT_EQ(created.objects.size(), 1u) << "shell32 made one extension object";
-        EXPECT_EQ(created.objects[0]->Release(), 0u) << "exactly one reference was left behind";
+        IShellExtInit* init = nullptr;
+        ASSERT_EQ(created.objects[0]->QueryInterface(IID_IShellExtInit, reinterpret_cast<void**>(&init)), S_OK);
+        EXPECT_EQ(init->Release(), 1u) << "exactly one reference was left behind";
+        EXPECT_EQ(init->Release(), 0u);
     }
     EXPECT_EQ(canUnloadNow(), S_OK);
 }

@@ -231,16 +231,8 @@ RefreshEscapeRecord RandomDriver(Rng& rng, VirtualAdapter& adapter) {
     return adapter.writesReply ? r : RefreshEscapeRecord{ sizeof r, REFRESH_QUERY, 0, 0, 0, 0, {} };
 }
 
-// The rates a reply offers: up to a 0 or negative entry or the first one over the maximum.
-std::vector<int> Offered(const RefreshEscapeRecord& r) {
-    const int maximum = r.wLimitMode == LIMIT_NONE ? 1000 : r.wMaxRate;
-    std::vector<int> rates;
-    for (SHORT rate : r.awRates) {
-        if (rate <= 0 || rate > maximum) break;
-        rates.push_back(rate);
-    }
-    return rates;
-}
+// The rates a reply offers, by the rule the driver tests hold the module to.
+std::vector<int> Offered(const RefreshEscapeRecord& r) { return std::vector<int>(r.awRates, r.awRates + CountOfferedRates(r)); }
 
 // --- The cases ---
 
@@ -366,10 +358,23 @@ protected:
         EXPECT_EQ(h.IsChecked(IDC_ENHPER), reach.enhPer && *reach.enhPer != 0);
     }
 
-    static void ExpectDriverRatesShown(const PageHarness& h, const RefreshEscapeRecord& reply) {
-        const CRateList& shown = h.Page().m_slider.m_values;
+    // The rate under each position of the slider, as a screen reader would hear them one by one;
+    // the thumb is put back where it was.
+    static std::vector<int> ShownRates(const PageHarness& h) {
+        const CRefreshSlider& slider = h.Page().m_slider;
+        HWND hSlider = h.Control(IDC_REFRESH_SLIDER);
+        const LRESULT pos = ::SendMessageA(hSlider, TBM_GETPOS, 0, 0);
         std::vector<int> rates;
-        for (int i = 0; i < shown.GetCount(); ++i) rates.push_back(shown[i]);
+        for (int i = 0; i < slider.GetCount(); ++i) {
+            ::SendMessageA(hSlider, TBM_SETPOS, TRUE, i);
+            rates.push_back(slider.GetSelectedValue());
+        }
+        ::SendMessageA(hSlider, TBM_SETPOS, TRUE, pos);
+        return rates;
+    }
+
+    static void ExpectDriverRatesShown(const PageHarness& h, const RefreshEscapeRecord& reply) {
+        const std::vector<int> rates = ShownRates(h);
         EXPECT_EQ(rates, Offered(reply));
         EXPECT_EQ(h.Page().m_currentMode.refreshRate, reply.wRefreshRate);
         EXPECT_EQ(h.IsEnabled(IDC_REFRESH_SLIDER), rates.size() > 1);
@@ -378,14 +383,12 @@ protected:
 
     // The thumb within the list's positions, on a listed rate or (off the list) 0.
     static void ExpectSliderSound(const PageHarness& h) {
-        const CRefreshSlider& slider = h.Page().m_slider;
-        const int count = slider.m_values.GetCount(), pos = h.SliderPos();
+        const std::vector<int> rates = ShownRates(h);
+        const int count = static_cast<int>(rates.size()), pos = h.SliderPos();
         EXPECT_GE(pos, 0);
         EXPECT_LE(pos, std::max(count - 1, 0));
-        const int value = slider.GetSelectedValue();
-        bool listed = value == 0;
-        for (int i = 0; i < count; ++i) listed = listed || slider.m_values[i] == value;
-        EXPECT_TRUE(listed) << value;
+        const int value = h.Page().m_slider.GetSelectedValue();
+        EXPECT_TRUE(value == 0 || std::find(rates.begin(), rates.end(), value) != rates.end()) << value;
     }
 
     // Nothing changed but "EnhPer" and "MCLK" under the DEFAULT key, and those only when they

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "EnglishTexts.h"
 
 // Every language the module holds dialog template `id` in.
 std::vector<LANGID> ResourceLanguages(HMODULE module, UINT id);
@@ -30,13 +31,6 @@ struct DialogLayout {
 };
 DialogLayout ReadTemplate(const DLGTEMPLATE* pTemplate);
 
-// What a user sees on the page and in its boxes, in one language.
-struct PageTexts {
-    std::vector<std::wstring> page;     // the page's controls in order (the trackbar's and logo's included)
-    std::vector<std::wstring> confirm;  // the confirmation dialog: caption, then its controls' texts
-    std::vector<std::wstring> strings;  // string table entries 1, 2, ... 15
-};
-extern const PageTexts kEnglishTexts;
 extern const PageTexts kGermanTexts;
 extern const PageTexts kFrenchTexts;
 // The texts module holds in exactly one language (as the module, not the page, has them).

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 #include "framework/GdiObjects.h"
+#include "framework/ResourceText.h"
 #include "ChildProcess.h"
 #include "GdiTextRecorder.h"
 #include "LanguageResources.h"
@@ -155,7 +156,7 @@ struct DialogFontDC {
     DialogFontDC(HWND hWnd, HWND hDlg)
         : dc(hWnd), font(dc, reinterpret_cast<HFONT>(::SendMessageA(hDlg, WM_GETFONT, 0, 0))) {}
     HDC Get() const { return dc; }
-    CWindowDC dc;
+    CClientDC dc;
     CSelection font;
 };
 
@@ -333,7 +334,16 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
         const std::wstring pageLetters = Mnemonics(page), sheetLetters = SheetMnemonics(lang);
         EXPECT_EQ(pageLetters.find_first_of(sheetLetters), std::wstring::npos)
             << "the page's " << Name(pageLetters) << " against the sheet's buttons' " << Name(sheetLetters);
-        for (UINT id = 1; id <= kStrings; ++id) EXPECT_FALSE(ResourceString(dll.Module(), lang, id).empty()) << "string " << id;
+        // Each string is loaded whole into CResourceText's buffer, in the language's ANSI code page.
+        UINT codePage = 0;
+        ASSERT_TRUE(::GetLocaleInfoA(MAKELCID(lang, SORT_DEFAULT), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                                     reinterpret_cast<char*>(&codePage), sizeof codePage));
+        for (UINT id = 1; id <= kStrings; ++id) {
+            const std::wstring text = ResourceString(dll.Module(), lang, id);
+            EXPECT_FALSE(text.empty()) << "string " << id;
+            const int bytes = ::WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+            EXPECT_LT(bytes, CResourceText::kCapacity) << "string " << id << " in code page " << codePage;
+        }
         // The slider formats the sentence with one number and nothing else.
         const std::wstring format = ResourceString(dll.Module(), lang, IDS_SINGLE_RATE);
         ASSERT_EQ(format.find(L'%'), format.find(L"%d"));

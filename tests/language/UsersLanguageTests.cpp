@@ -29,18 +29,25 @@ Locale StartedIn() {
     if (!::GetEnvironmentVariableA("LC_ALL", name, sizeof name)) ::GetEnvironmentVariableA("LANG", name, sizeof name);
     const std::string locale = name;
     // The locale, the user's language Wine makes of it, the translation the page then shows, and
-    // that translation's caption as its readers write it.
+    // texts of that translation as its readers write them: the caption and, where the whole set
+    // is not spelled out in LanguageResources.cpp, the Test button, the confirmation's Yes and the
+    // notice that the old rate is back, which tell that the page speaks the translation they
+    // belong to.
     const struct {
         const char* locale;
         LANGID userLanguage, translation;
-        const wchar_t* caption;
+        const wchar_t *caption, *test = nullptr, *yes = nullptr, *restored = nullptr;
     } kRows[] = {
         { "de_DE", MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), 0x0407, L"Eigenschaften von Anzeige" },
         { "fr_FR", MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), 0x040C, L"Propriétés de Affichage" },
-        { "es_ES", MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN), 0x040A, L"Propiedades de Pantalla" },
-        { "ja_JP", MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 0x0411, L"画面のプロパティ" },
-        { "ru_RU", MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT), 0x0419, L"Свойства: Экран" },
-        { "el_GR", MAKELANGID(LANG_GREEK, SUBLANG_DEFAULT), 0x0408, L"Ιδιότητες: Οθόνη" },
+        { "es_ES", MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN), 0x040A, L"Propiedades de Pantalla", L"&Probar", L"Sí",
+          L"Windows ha restaurado la frecuencia de actualización original del escritorio." },
+        { "ja_JP", MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 0x0411, L"画面のプロパティ", L"テスト(&T)", L"はい",
+          L"Windows はデスクトップのリフレッシュ レートを元の設定に戻しました。" },
+        { "ru_RU", MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT), 0x0419, L"Свойства: Экран", L"&Тест", L"Да",
+          L"Исходная частота обновления экрана восстановлена." },
+        { "el_GR", MAKELANGID(LANG_GREEK, SUBLANG_DEFAULT), 0x0408, L"Ιδιότητες: Οθόνη", L"&Δοκιμή", L"Ναι",
+          L"Τα Windows επανέφεραν τον αρχικό ρυθμό ανανέωσης της επιφάνειας εργασίας." },
         { "sk_SK", MAKELANGID(LANG_SLOVAK, SUBLANG_DEFAULT), 0x0409, L"Display Properties" },
     };
     for (const auto& row : kRows) {
@@ -49,7 +56,12 @@ Locale StartedIn() {
                           : row.translation == 0x040C ? kFrenchTexts
                           : row.translation == 0x0409 ? kEnglishTexts
                                                       : TextsIn(::GetModuleHandleA(nullptr), row.translation);
-        EXPECT_EQ(texts.strings[0], row.caption) << "the translation as its readers write it";
+        EXPECT_EQ(texts.strings[IDS_CAPTION - 1], row.caption) << "the translation as its readers write it";
+        if (row.test) {
+            EXPECT_EQ(texts.page[6], row.test);
+            EXPECT_EQ(texts.confirm[1], row.yes);
+            EXPECT_EQ(texts.strings[IDS_REFRESH_RESTORED - 1], row.restored);
+        }
         return { locale, row.userLanguage, texts };
     }
     return { locale, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), kEnglishTexts };

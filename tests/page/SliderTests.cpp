@@ -138,7 +138,7 @@ TEST_F(RefreshSliderTest, SelectsByValueAndReportsWhatWasSelectedBefore) {
                                         reinterpret_cast<HMENU>(IDC_RATE_LABEL), nullptr, nullptr);
     char text[16];
     EXPECT_EQ(SetRates({ 60, 72, 72, 85 }), 4);
-    EXPECT_EQ(slider.GetRangeMax(), 3);
+    EXPECT_EQ(::SendMessageA(Slider(), TBM_GETRANGEMAX, 0, 0), 3);
 
     // A value not in the list moves nothing and leaves the companion alone.
     EXPECT_EQ(slider.SelectValue(99), 60);
@@ -219,8 +219,8 @@ TEST_F(RefreshSliderTest, EmptyListKeepsASaneRangeAndABlankPanel) {
     SetRates({ 60, 72 });
     slider.SetPos(1);
     EXPECT_EQ(SetRates({}), 0);
-    EXPECT_EQ(slider.GetRangeMin(), 0);
-    EXPECT_EQ(slider.GetRangeMax(), 0);
+    EXPECT_EQ(::SendMessageA(Slider(), TBM_GETRANGEMIN, 0, 0), 0);
+    EXPECT_EQ(::SendMessageA(Slider(), TBM_GETRANGEMAX, 0, 0), 0);
     EXPECT_EQ(slider.GetSelectedValue(), 0);
     EXPECT_EQ(slider.SelectValue(60), 0);
 

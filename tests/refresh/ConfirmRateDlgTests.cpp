@@ -62,6 +62,7 @@ TEST_F(ConfirmRateDlgTest, EnterRightAwayIsYes) {
     EXPECT_EQ(Run(), IDOK);
 }
 
+// The ways of declining, each the same answer to the page: No.
 TEST_F(ConfirmRateDlgTest, NoEscAndTheCloseBoxAllDecline) {
     driver.Then(DialogDriver::Click(IDCANCEL)).Then(DialogDriver::PressKey(VK_ESCAPE)).Then(DialogDriver::Close());
     EXPECT_EQ(Run(), IDCANCEL);

@@ -9,7 +9,7 @@ TEST(DisplayModeTableTest, StartsEmptyWithZeroedStorage) {
     CDisplayModeTable table(64);
     EXPECT_EQ(table.GetCount(), 0);
     EXPECT_EQ(table.GetCapacity(), 64);
-    for (int i = 0; i < 64; ++i) EXPECT_EQ(table.GetMode(i), DisplayMode()) << i;
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(table[i], DisplayMode()) << i;
 }
 
 TEST(DisplayModeTableTest, AnEmptyTableGrowsToTwoThenDoubles) {
@@ -20,9 +20,9 @@ TEST(DisplayModeTableTest, AnEmptyTableGrowsToTwoThenDoubles) {
     table.AddMode(DisplayMode(8, 640, 480, 75));
     EXPECT_EQ(table.GetCapacity(), 4);
     EXPECT_EQ(table.GetCount(), 3);
-    EXPECT_EQ(table.GetMode(0), DisplayMode(8, 640, 480, 60));
-    EXPECT_EQ(table.GetMode(2), DisplayMode(8, 640, 480, 75));
-    EXPECT_EQ(table.GetMode(3), DisplayMode());
+    EXPECT_EQ(table[0], DisplayMode(8, 640, 480, 60));
+    EXPECT_EQ(table[2], DisplayMode(8, 640, 480, 75));
+    EXPECT_EQ(table[3], DisplayMode());
 }
 
 TEST(DisplayModeTableTest, AFullTableDoublesAndKeepsItsModes) {
@@ -30,21 +30,21 @@ TEST(DisplayModeTableTest, AFullTableDoublesAndKeepsItsModes) {
     for (int i = 0; i < 65; ++i) table.AddMode(DisplayMode(16, 800, 600, i));
     EXPECT_EQ(table.GetCapacity(), 128);
     EXPECT_EQ(table.GetCount(), 65);
-    for (int i = 0; i < 65; ++i) EXPECT_EQ(table.GetMode(i), DisplayMode(16, 800, 600, i)) << i;
-    for (int i = 65; i < 128; ++i) EXPECT_EQ(table.GetMode(i), DisplayMode()) << i;
+    for (int i = 0; i < 65; ++i) EXPECT_EQ(table[i], DisplayMode(16, 800, 600, i)) << i;
+    for (int i = 65; i < 128; ++i) EXPECT_EQ(table[i], DisplayMode()) << i;
 }
 
 TEST(DisplayModeTableTest, ClearingKeepsTheStorage) {
     CDisplayModeTable table(2);
     table.AddMode(DisplayMode(16, 800, 600, 60));
     table.AddMode(DisplayMode(16, 800, 600, 75));
-    const DisplayMode* pStorage = &table.GetMode(0);
+    const DisplayMode* pStorage = &table[0];
     table.ClearModes();
     EXPECT_EQ(table.GetCount(), 0);
     table.AddMode(DisplayMode(32, 1024, 768, 85));
-    EXPECT_EQ(&table.GetMode(0), pStorage);
+    EXPECT_EQ(&table[0], pStorage);
     EXPECT_EQ(table.GetCapacity(), 2);
-    EXPECT_EQ(table.GetMode(0), DisplayMode(32, 1024, 768, 85));
+    EXPECT_EQ(table[0], DisplayMode(32, 1024, 768, 85));
 }
 
 TEST(DisplayModeTableTest, OutOfMemoryLeavesTheTableAsItWas) {
@@ -59,9 +59,9 @@ TEST(DisplayModeTableTest, OutOfMemoryLeavesTheTableAsItWas) {
     table.AddMode(DisplayMode(16, 800, 600, 85));
     EXPECT_EQ(table.GetCount(), 2);
     EXPECT_EQ(table.GetCapacity(), 2);
-    EXPECT_EQ(table.GetMode(1), DisplayMode(16, 800, 600, 75));
+    EXPECT_EQ(table[1], DisplayMode(16, 800, 600, 75));
     table.AddMode(DisplayMode(16, 800, 600, 85));
-    EXPECT_EQ(table.GetMode(2), DisplayMode(16, 800, 600, 85));
+    EXPECT_EQ(table[2], DisplayMode(16, 800, 600, 85));
 }
 
 }  // namespace

@@ -9,11 +9,12 @@ namespace {
 
 class RegistryKeysClosedTest : public SettingsStoreTest {
 protected:
-    // Runs one operation under a ledger: it opens nExpectedOpened keys and closes each of them.
-    void ExpectBalanced(const char* what, const std::function<void()>& operation, size_t nExpectedOpened) {
+    // Runs one operation under a ledger: every key it opened is closed. It opens at least one,
+    // or the check would prove nothing, except where nothing can be opened.
+    void ExpectBalanced(const char* what, const std::function<void()>& operation, bool bOpensAny = true) {
         ResourceLedger ledger;
         operation();
-        EXPECT_EQ(ledger.KeysOpened(), nExpectedOpened) << what;
+        if (bOpensAny) EXPECT_GT(ledger.KeysOpened(), 0u) << what;
         EXPECT_TRUE(ledger.Balanced()) << what << ": " << ledger.Report();
     }
 };
@@ -22,10 +23,10 @@ TEST_F(RegistryKeysClosedTest, OnTheDeviceSearch) {
     SeedDevice("0", "PCI\\VEN_1234&DEV_0001");
     SeedDevice("1", std::string(60, 'P'));
     SeedKey(HKEY_DYN_DATA, AdapterRegistry::NodeKeyOf("2"));
-    ExpectBalanced("no match", [] { CAdapterSettings(64); }, 4);
+    ExpectBalanced("no match", [] { CAdapterSettings(64); });
     SeedDevice("3", adapter.hardwareKey);
     SeedDevice("4", adapter.hardwareKey);
-    ExpectBalanced("match", [] { CAdapterSettings(64); }, 5);
+    ExpectBalanced("match", [] { CAdapterSettings(64); });
 }
 
 TEST_F(RegistryKeysClosedTest, OnEveryValueOperation) {
@@ -34,26 +35,26 @@ TEST_F(RegistryKeysClosedTest, OnEveryValueOperation) {
     SeedValue("RefreshRate", "123456789");
     CAdapterSettings settings(64);
     int nValue = 0;
-    ExpectBalanced("read", [&] { settings.GetMclkFast(&nValue); }, 2);
-    ExpectBalanced("missing value", [&] { settings.GetEnhPer(&nValue); }, 2);
-    ExpectBalanced("value too long", [&] { settings.GetRefreshRate(&nValue); }, 2);
-    ExpectBalanced("write", [&] { settings.SetEnhPer(1); }, 2);
+    ExpectBalanced("read", [&] { settings.GetMclkFast(&nValue); });
+    ExpectBalanced("missing value", [&] { settings.GetEnhPer(&nValue); });
+    ExpectBalanced("value too long", [&] { settings.GetRefreshRate(&nValue); });
+    ExpectBalanced("write", [&] { settings.SetEnhPer(1); });
 
     SeedDriver("DISPLAY\\0009");
-    ExpectBalanced("no DEFAULT key, read", [&] { settings.GetRefreshRate(&nValue); }, 1);
-    ExpectBalanced("no DEFAULT key, write", [&] { settings.SetMclkFast(TRUE); }, 1);
+    ExpectBalanced("no DEFAULT key, read", [&] { settings.GetRefreshRate(&nValue); });
+    ExpectBalanced("no DEFAULT key, write", [&] { settings.SetMclkFast(TRUE); });
 
     SeedDriver(std::string(20, 'D'));
-    ExpectBalanced("driver value too long", [&] { settings.SetRefreshRate(60); }, 1);
+    ExpectBalanced("driver value too long", [&] { settings.SetRefreshRate(60); });
 }
 
 TEST_F(RegistryKeysClosedTest, WhenTheDriverCannotBeLookedUp) {
     SeedDevice("0", adapter.hardwareKey);
     CAdapterSettings settings(64);
     int nValue = 0;
-    ExpectBalanced("no Enum key", [&] { settings.GetEnhPer(&nValue); }, 0);
+    ExpectBalanced("no Enum key", [&] { settings.GetEnhPer(&nValue); }, false);
     SeedKey(HKEY_LOCAL_MACHINE, adapter.EnumKey());
-    ExpectBalanced("no Driver value", [&] { settings.SetEnhPer(1); }, 1);
+    ExpectBalanced("no Driver value", [&] { settings.SetEnhPer(1); });
 }
 
 }  // namespace
