@@ -92,11 +92,15 @@ CallCounter::CallCounter(HMODULE module) : m_module(module) {
     WATCH("COMCTL32.dll", CreatePropertySheetPageA);
     WATCH("COMCTL32.dll", DestroyPropertySheetPage);
     WATCH("KERNEL32.dll", DisableThreadLibraryCalls);
+    WATCH("KERNEL32.dll", FindResourceA);
     WATCH("KERNEL32.dll", FreeLibrary);
     WATCH("KERNEL32.dll", GetModuleHandleA);
     WATCH("KERNEL32.dll", GetProcAddress);
     WATCH("KERNEL32.dll", LoadLibraryA);
+    WATCH("KERNEL32.dll", LoadResource);
+    WATCH("KERNEL32.dll", LockResource);
     WATCH("KERNEL32.dll", MultiByteToWideChar);
+    WATCH("KERNEL32.dll", SizeofResource);
 }
 
 #undef WATCH

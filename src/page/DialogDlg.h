@@ -38,6 +38,9 @@ public:
     BOOL m_bTestRunning;
     // The sheet was cancelled (from another page) while the test's warning was up.
     BOOL m_bCancelledInTest;
+    // The page's initialisation has just looked the driver key up: the activation that follows
+    // it at once takes that lookup instead of making it again.
+    BOOL m_bDriverLookedUp;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -51,6 +54,7 @@ protected:
 
     void OnClockSpeed(UINT nID);
     void OnPaint();
+    void OnSysColorChange();
     HICON OnQueryDragIcon();
     void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
     void OnEnhancedPerformance();
