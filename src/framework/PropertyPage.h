@@ -30,6 +30,9 @@ public:
     BOOL m_bAutoDelete = FALSE;
 
 protected:
+    // Binds the controls. The sheet activates a page as soon as it has made it, and the
+    // activation fills them: filling them here as well would only be undone.
+    BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -166,9 +166,11 @@ DisplayMode CDialogDlg::GetSelectedMode() const {
 }
 
 void CDialogDlg::SyncSliderToMode() {
+    // A rate found on the slider has told the companion of the thumb's new place already; one
+    // that is not leaves the thumb where it was, and the companion is told of that. (The page
+    // has no companion label, IDC_RATE_LABEL being no control of it: this changes nothing.)
     m_slider.SelectValue(m_currentMode.refreshRate);
-    // The page has no companion label (IDC_RATE_LABEL is no control of it): this changes nothing.
-    m_slider.UpdateCompanion();
+    if (m_slider.m_values.Find(m_currentMode.refreshRate) < 0) m_slider.UpdateCompanion();
 }
 
 void CDialogDlg::UpdateRefreshTestButton() {

@@ -31,12 +31,10 @@ int CListSlider::GetSelectedValue() const {
 
 int CListSlider::SelectValue(int nValue) {
     const int nPrevious = GetSelectedValue();
-    for (int i = 0; i < m_values.GetCount(); ++i) {
-        if (m_values[i] == nValue) {
-            SendMessage(TBM_SETPOS, TRUE, i);
-            UpdateCompanion();
-            break;
-        }
+    const int nIndex = m_values.Find(nValue);
+    if (nIndex >= 0) {
+        SendMessage(TBM_SETPOS, TRUE, nIndex);
+        UpdateCompanion();
     }
     return nPrevious;
 }

@@ -28,3 +28,9 @@ bool CRateList::Append(int nValue) {
     m_pData[m_nCount++] = nValue;
     return true;
 }
+
+int CRateList::Find(int nValue) const {
+    for (int i = 0; i < m_nCount; ++i)
+        if (m_pData[i] == nValue) return i;
+    return -1;
+}

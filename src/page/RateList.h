@@ -31,6 +31,8 @@ public:
     void Clear() { m_nCount = 0; }
 
     int GetCount() const { return m_nCount; }
+    // The index of the first element equal to nValue, or -1 when there is none.
+    int Find(int nValue) const;
     // Element nIndex, for 0 <= nIndex < GetCount().
     int operator[](int nIndex) const { return m_pData[nIndex]; }
 
