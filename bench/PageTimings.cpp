@@ -1,5 +1,6 @@
 #include "PageTimings.h"
 #include <vector>
+#include "CallCounts.h"
 #include "Require.h"
 #include "Timing.h"
 #include "MessagePump.h"
@@ -11,6 +12,7 @@ namespace {
 
 struct PageClocks {
     Stopwatch creation, handlers;
+    CallCounter* pCounter = nullptr;  // armed for the handlers, when there is one
 };
 
 class TimedPage : public CDialogDlg {
@@ -21,20 +23,29 @@ public:
 
 protected:
     BOOL OnInitDialog() override {
-        m_clocks.handlers.Start();
+        BeginHandler();
         const BOOL result = CDialogDlg::OnInitDialog();
-        m_clocks.handlers.Stop();
+        EndHandler();
         return result;
     }
     BOOL OnSetActive() override {
-        m_clocks.handlers.Start();
+        BeginHandler();
         const BOOL result = CDialogDlg::OnSetActive();
-        m_clocks.handlers.Stop();
+        EndHandler();
         m_clocks.creation.Stop();
         return result;
     }
 
 private:
+    void BeginHandler() {
+        m_clocks.handlers.Start();
+        if (m_clocks.pCounter) m_clocks.pCounter->Arm(true);
+    }
+    void EndHandler() {
+        if (m_clocks.pCounter) m_clocks.pCounter->Arm(false);
+        m_clocks.handlers.Stop();
+    }
+
     static UINT CALLBACK Callback(HWND hWnd, UINT uMsg, LPPROPSHEETPAGEA ppsp) {
         auto* self = static_cast<TimedPage*>(reinterpret_cast<CPropertyPage*>(ppsp->lParam));
         if (uMsg == PSPCB_CREATE) self->m_clocks.creation.Start();
@@ -81,6 +92,16 @@ double TimePlainPage() {
     return clock.Microseconds();
 }
 
+// Shows the page in a sheet once and closes it again.
+void ShowPage(PageClocks& clocks) {
+    auto* page = new TimedPage(clocks);
+    HPROPSHEETPAGE hPage = page->CreatePageHandle();
+    Require(hPage != nullptr, "CreatePropertySheetPageA failed");
+    ::DestroyWindow(CreateSheet(hPage));
+    PumpPending();
+    Require(clocks.creation.Microseconds() > 0, "the sheet did not activate its page");
+}
+
 }  // namespace
 
 PageTimes TimePageActivation(VirtualAdapter& adapter, int runs) {
@@ -88,12 +109,7 @@ PageTimes TimePageActivation(VirtualAdapter& adapter, int runs) {
     std::vector<double> creation, handlers, plain;
     for (int i = -runs / 10; i < runs; ++i) {
         PageClocks clocks;
-        auto* page = new TimedPage(clocks);
-        HPROPSHEETPAGE hPage = page->CreatePageHandle();
-        Require(hPage != nullptr, "CreatePropertySheetPageA failed");
-        ::DestroyWindow(CreateSheet(hPage));
-        PumpPending();
-        Require(clocks.creation.Microseconds() > 0, "the sheet did not activate its page");
+        ShowPage(clocks);
         const double plainPage = TimePlainPage();
         if (i < 0) continue;  // warming up
         creation.push_back(clocks.creation.Microseconds());
@@ -102,4 +118,19 @@ PageTimes TimePageActivation(VirtualAdapter& adapter, int runs) {
     }
     adapter.Unplug();
     return { Median(creation), Median(handlers), Median(plain) };
+}
+
+std::vector<CallCount> CountPageActivationCalls(VirtualAdapter& adapter) {
+    Require(adapter.Plug(::GetModuleHandleA(nullptr)), "the adapter could not be plugged into the benchmark");
+    std::vector<CallCount> counts;
+    {
+        // Over the adapter's hook, so that the escapes it answers are counted too.
+        CallCounter counter(::GetModuleHandleA(nullptr));
+        PageClocks clocks;
+        clocks.pCounter = &counter;
+        ShowPage(clocks);
+        counts = counter.Counts();
+    }
+    adapter.Unplug();
+    return counts;
 }

@@ -92,3 +92,11 @@ PaintTimes PaintBench::Logo(int runs) { return TimePaints(m_logo.GetSafeHwnd(), 
 PaintTimes PaintBench::LogoAgainstBitmapStatic(int runs) {
     return TimePaints(m_logo.GetSafeHwnd(), m_hBitmapStatic, runs);
 }
+
+std::vector<CallCount> PaintBench::CountLogoPaintCalls() {
+    CallCounter counter(::GetModuleHandleA(nullptr));
+    counter.Arm(true);
+    TimePaint(m_logo.GetSafeHwnd());
+    counter.Arm(false);
+    return counter.Counts();
+}

@@ -3,6 +3,8 @@
 // the originals; each pair is repainted in turn, so both see the same conditions.
 #pragma once
 #include <windows.h>
+#include <vector>
+#include "CallCounts.h"
 #include "page/BitmapStatic.h"
 #include "page/RefreshSlider.h"
 
@@ -25,6 +27,8 @@ public:
     PaintTimes Logo(int runs);
     // The same logo against a static that shows the same bitmap opaquely.
     PaintTimes LogoAgainstBitmapStatic(int runs);
+    // The system calls of one full paint of the logo, by function.
+    std::vector<CallCount> CountLogoPaintCalls();
 
 private:
     // A twin of a dialog control: same size and parent, beside it and dy lower; the original's

@@ -27,6 +27,8 @@ public:
     SHORT GetListedRate(int nIndex) const { return m_record.awRates[nIndex]; }
     // The record as the last reply left it.
     const RefreshEscapeRecord& Reply() const { return m_record; }
+    // The device context the escapes go through (null when none could be had).
+    HDC GetDeviceContext() const { return m_hDC; }
 
 private:
     int SendRecord();

@@ -11,6 +11,7 @@ bool IsRadioButton(HWND hWnd) {
 }  // namespace
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
+    if (pDX->m_bBindOnly) return;
     HWND hWnd = pDX->PrepareCtrl(nIDC);
     if (!hWnd) return;
     if (pDX->m_bSaveAndValidate) value = -1;
@@ -30,6 +31,7 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
+    if (pDX->m_bBindOnly) return;
     HWND hWnd = pDX->PrepareCtrl(nIDC);
     if (!hWnd) return;
     if (pDX->m_bSaveAndValidate)

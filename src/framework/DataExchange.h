@@ -7,13 +7,15 @@ class CWnd;
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate, BOOL bBindControls)
-        : m_bSaveAndValidate(bSaveAndValidate), m_bBindControls(bBindControls), m_pDlgWnd(pDlgWnd) {}
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate, BOOL bBindControls, BOOL bBindOnly = FALSE)
+        : m_bSaveAndValidate(bSaveAndValidate), m_bBindControls(bBindControls), m_bBindOnly(bBindOnly),
+          m_pDlgWnd(pDlgWnd) {}
     // The window of control nIDC in the dialog.
     HWND PrepareCtrl(int nIDC) const;
 
     BOOL m_bSaveAndValidate;  // TRUE: controls to members; FALSE: members to controls
     BOOL m_bBindControls;     // the dialog's first exchange, which binds its controls
+    BOOL m_bBindOnly;         // binds the controls and moves no values
     CWnd* m_pDlgWnd;
 };
 

@@ -49,6 +49,13 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
+void CDialog::BindControls() {
+    if (m_bControlsBound) return;
+    CDataExchange dx(this, FALSE, TRUE, TRUE);
+    m_bControlsBound = true;
+    DoDataExchange(&dx);
+}
+
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
     // A modal dialog placed at the origin of its template opens centred over its owner, and

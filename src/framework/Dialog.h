@@ -20,6 +20,8 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange* pDX);
+    // The first exchange's binding of the controls to member objects alone, moving no values.
+    void BindControls();
 
     // Arranges that the next dialog window this thread creates is attached to this object.
     void PrepareToAttach();

@@ -30,6 +30,12 @@ public:
     // Element nIndex, for 0 <= nIndex < GetCapacity(): past the count the storage reads zero
     // (or what was there before a Clear).
     const T& operator[](int nIndex) const { return m_pData[nIndex]; }
+    // The index of the first element equal to value, or -1 when there is none.
+    int Find(const T& value) const {
+        for (int i = 0; i < m_nCount; ++i)
+            if (m_pData[i] == value) return i;
+        return -1;
+    }
 
 private:
     bool Grow() {

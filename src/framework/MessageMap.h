@@ -60,6 +60,8 @@ protected: \
     { WM_TIMER, 0, 0, 0, MsgSig::v_t, MAP_HANDLER(void (CWnd::*)(UINT_PTR), &ThisClass::OnTimer) },
 #define ON_WM_HSCROLL() \
     { WM_HSCROLL, 0, 0, 0, MsgSig::v_uuW, MAP_HANDLER(void (CWnd::*)(UINT, UINT, CWnd*), &ThisClass::OnHScroll) },
+#define ON_WM_SYSCOLORCHANGE() \
+    { WM_SYSCOLORCHANGE, 0, 0, 0, MsgSig::v_v, MAP_HANDLER(void (CWnd::*)(), &ThisClass::OnSysColorChange) },
 #define ON_WM_QUERYDRAGICON() \
     { WM_QUERYDRAGICON, 0, 0, 0, MsgSig::h_v, MAP_HANDLER(HICON (CWnd::*)(), &ThisClass::OnQueryDragIcon) },
 #define ON_COMMAND(id, member) \

@@ -41,6 +41,11 @@ void CPropertyPage::SetModified(BOOL bChanged) {
     ::SendMessageA(GetParent(), bChanged ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
+BOOL CPropertyPage::OnInitDialog() {
+    BindControls();
+    return TRUE;
+}
+
 BOOL CPropertyPage::OnSetActive() {
     UpdateData(FALSE);
     return TRUE;

@@ -33,6 +33,9 @@ protected:
     // The page description the handle is made of; a derived page may adjust it before.
     PROPSHEETPAGEA_V1 m_psp;
 
+    // Binds the controls. The sheet activates a page as soon as it has made it, and the
+    // activation fills them: filling them here as well would only be undone.
+    BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -1,20 +1,10 @@
 #include "Wnd.h"
-#include "FormatText.h"
-#include "WinApp.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
 
-namespace {
-
-// The property that links a window to its object. It names this module, so that two copies
-// of the framework in one process (a program and a DLL) never take each other's objects.
-const char* AttachmentProperty() {
-    static char name[32];
-    if (!name[0]) FormatText(name, sizeof name, "CWnd:%p", static_cast<void*>(AfxGetResourceHandle()));
-    return name;
-}
-
-}  // namespace
+// Each module has its own list, so two copies of the framework in one process (a program and a
+// DLL) never take each other's objects.
+CWnd* CWnd::s_pFirstAttached = nullptr;
 
 const MessageMap* CWnd::GetThisMessageMap() {
     static const MessageMapEntry entries[] = { { 0, 0, 0, 0, MsgSig::End, nullptr } };
@@ -30,25 +20,31 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, AttachmentProperty())) : nullptr;
+    if (!hWnd) return nullptr;
+    for (CWnd* pWnd = s_pFirstAttached; pWnd; pWnd = pWnd->m_pNextAttached)
+        if (pWnd->m_hWnd == hWnd) return pWnd;
+    return nullptr;
 }
 
-BOOL CWnd::Attach(HWND hWnd) {
-    if (!::SetPropA(hWnd, AttachmentProperty(), this)) return FALSE;
+void CWnd::Attach(HWND hWnd) {
     m_hWnd = hWnd;
-    return TRUE;
+    m_pNextAttached = s_pFirstAttached;
+    s_pFirstAttached = this;
 }
 
 void CWnd::Detach() {
-    if (m_hWnd) ::RemovePropA(m_hWnd, AttachmentProperty());
+    for (CWnd** ppWnd = &s_pFirstAttached; *ppWnd; ppWnd = &(*ppWnd)->m_pNextAttached) {
+        if (*ppWnd != this) continue;
+        *ppWnd = m_pNextAttached;
+        break;
+    }
+    m_pNextAttached = nullptr;
     m_hWnd = nullptr;
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (!hWnd || m_hWnd || FromHandlePermanent(hWnd)) return FALSE;
-    // Subclassed without the property, the window would find no object and lose every message
-    // to the default procedure: short of memory it is left as it was.
-    if (!Attach(hWnd)) return FALSE;
+    Attach(hWnd);
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameworkWndProc)));
     return TRUE;

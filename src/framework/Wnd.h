@@ -20,7 +20,7 @@ public:
     static CWnd* FromHandlePermanent(HWND hWnd);
 
     // Attaches this object to an existing window and routes its messages through the map;
-    // FALSE, with the window left as it was, when it cannot be attached.
+    // FALSE, with the window left as it was, when there is no window or it is attached already.
     BOOL SubclassWindow(HWND hWnd);
     // Gives the window its previous procedure back and detaches it.
     HWND UnsubclassWindow();
@@ -58,6 +58,7 @@ protected:
 
     // Handlers whose default is the window's own processing.
     void OnPaint() { Default(); }
+    void OnSysColorChange() { Default(); }
     void OnTimer(UINT_PTR) { Default(); }
     void OnHScroll(UINT, UINT, CWnd*) { Default(); }
     HICON OnQueryDragIcon() { return reinterpret_cast<HICON>(Default()); }
@@ -68,8 +69,14 @@ protected:
     WNDPROC m_pfnSuper = nullptr;
 
 private:
-    BOOL Attach(HWND hWnd);
+    void Attach(HWND hWnd);
     void Detach();
+
+    // The objects this module has attached, newest first. Every message looks its window's
+    // object up: a walk over a handful of objects here, where a window property would be a
+    // request to the system each time.
+    static CWnd* s_pFirstAttached;
+    CWnd* m_pNextAttached = nullptr;
 
     struct CurrentMessage { UINT message; WPARAM wParam; LPARAM lParam; };
     CurrentMessage m_current = {};

@@ -1,9 +1,12 @@
 #include "BitmapStatic.h"
-#include "BlitTransparent.h"
 #include "framework/WinApp.h"
 
 BEGIN_MESSAGE_MAP(CBitmapStatic, CStatic)
     ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+BEGIN_MESSAGE_MAP(CTransparentBitmapStatic, CBitmapStatic)
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 CBitmap CBitmapStatic::LoadBitmapResource(SIZE* pSize) const {
@@ -15,6 +18,19 @@ CBitmap CBitmapStatic::LoadBitmapResource(SIZE* pSize) const {
     return bitmap;
 }
 
+BOOL CBitmapStatic::GetBitmapSize(SIZE* pSize) const {
+    HINSTANCE hModule = AfxGetResourceHandle();
+    HRSRC hResource = ::FindResourceA(hModule, MAKEINTRESOURCEA(m_nBitmapID & 0xFFFF), RT_BITMAP);
+    if (!hResource || ::SizeofResource(hModule, hResource) < sizeof(BITMAPINFOHEADER)) return FALSE;
+    const auto* pHeader = static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(hModule, hResource)));
+    // A negative height is a bitmap stored top row first.
+    if (!pHeader || pHeader->biSize < sizeof(BITMAPINFOHEADER) || pHeader->biWidth <= 0 || pHeader->biHeight == 0)
+        return FALSE;
+    pSize->cx = pHeader->biWidth;
+    pSize->cy = pHeader->biHeight < 0 ? -pHeader->biHeight : pHeader->biHeight;
+    return TRUE;
+}
+
 POINT CBitmapStatic::CentredOrigin(const SIZE& size) const {
     // A bitmap larger than the control starts at a negative offset and is clipped.
     RECT rc;
@@ -24,7 +40,7 @@ POINT CBitmapStatic::CentredOrigin(const SIZE& size) const {
 
 void CBitmapStatic::FitToBitmap() {
     SIZE size;
-    if (!LoadBitmapResource(&size)) return;
+    if (!GetBitmapSize(&size)) return;
 
     RECT rc;
     GetWindowRect(&rc);
@@ -55,9 +71,21 @@ void CBitmapStatic::OnPaint() {
 }
 
 void CTransparentBitmapStatic::DrawBitmap(HDC hdc) {
-    SIZE size;
-    const CBitmap bitmap = LoadBitmapResource(&size);
-    if (!bitmap) return;
-    const POINT origin = CentredOrigin(size);
-    BlitTransparent(hdc, bitmap, origin.x, origin.y, RGB(255, 255, 255));
+    // Made again after a paint that could not make it (short of GDI resources).
+    if (!m_masked || !m_masked->Ready()) {
+        m_masked.reset();
+        SIZE size;
+        const CBitmap bitmap = LoadBitmapResource(&size);
+        if (!bitmap) return;
+        m_masked.emplace(hdc, bitmap, RGB(255, 255, 255));
+    }
+    const POINT origin = CentredOrigin(m_masked->Size());
+    m_masked->Draw(hdc, origin.x, origin.y);
 }
+
+void CTransparentBitmapStatic::OnSysColorChange() {
+    m_masked.reset();
+    Default();
+}
+
+void CTransparentBitmapStatic::PostNcDestroy() { m_masked.reset(); }

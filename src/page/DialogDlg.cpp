@@ -6,6 +6,7 @@
 #include "framework/ResourceText.h"
 #include "res/resource.h"
 #include "settings/AdapterSettings.h"
+#include "settings/RegistryKey.h"
 #include "settings/SavedValue.h"
 #include "settings/ScreenFormat.h"
 
@@ -14,6 +15,7 @@ IMPLEMENT_DYNCREATE(CDialogDlg, CPropertyPage)
 BEGIN_MESSAGE_MAP(CDialogDlg, CPropertyPage)
     ON_CONTROL_RANGE(BN_CLICKED, IDC_NORMAL, IDC_FAST, CDialogDlg::OnSettingClicked)
     ON_WM_PAINT()
+    ON_WM_SYSCOLORCHANGE()
     ON_WM_QUERYDRAGICON()
     ON_WM_HSCROLL()
     ON_CONTROL_RANGE(BN_CLICKED, IDC_ENHPER, IDC_ENHPER, CDialogDlg::OnSettingClicked)
@@ -33,7 +35,8 @@ CDialogDlg::CDialogDlg()
       m_bRateChosen(FALSE),
       m_nUntouchedPos(0),
       m_bTestRunning(FALSE),
-      m_bCancelledInTest(FALSE) {
+      m_bCancelledInTest(FALSE),
+      m_bDriverLookedUp(FALSE) {
     ++s_nPages;
 }
 
@@ -58,8 +61,10 @@ BOOL CDialogDlg::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     m_hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_PAGE_ICON));
     // A page's window shows no icon of its own; it is set as a stand-alone dialog's would be.
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    // The small one first: a window given only a big icon gets a small copy made of it, which
+    // the small icon would replace at once.
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     InitSettings();
     return TRUE;
 }
@@ -73,9 +78,13 @@ void CDialogDlg::InitSettings() {
         g_pAdapterSettings = pNew;
     }
     if (!g_pAdapterSettings) return;
+    // Both values come from the one key, looked up and opened once for the two.
+    CRegistryKey values;
+    m_bDriverLookedUp = TRUE;
+    if (!g_pAdapterSettings->OpenValueKey(values, KEY_READ)) return;
     int nEnhPer;
-    if (g_pAdapterSettings->GetEnhPer(&nEnhPer)) m_bEnhPer = nEnhPer != 0;
-    g_pAdapterSettings->GetMclkFast(&m_nClockSpeed);
+    if (g_pAdapterSettings->GetEnhPer(values, &nEnhPer)) m_bEnhPer = nEnhPer != 0;
+    g_pAdapterSettings->GetMclkFast(values, &m_nClockSpeed);
 }
 
 BOOL CDialogDlg::OnSetActive() {
@@ -86,15 +95,17 @@ BOOL CDialogDlg::OnSetActive() {
 void CDialogDlg::QueryDriverRates() {
     CAdapterSettings* pSettings = g_pAdapterSettings;
     // The driver reads "RefreshRate" while it answers; -1 asks it for what it really offers.
-    // Whatever was stored before, or nothing, is put back afterwards.
+    // Whatever was stored before, or nothing, is put back afterwards, all through the key the
+    // saved value holds.
     CSavedValue saved;
-    if (pSettings && pSettings->SaveRefreshRate(saved)) pSettings->SetRefreshRate(-1);
+    if (pSettings && pSettings->SaveRefreshRate(saved, !m_bDriverLookedUp)) pSettings->SetRefreshRate(saved.Key(), -1);
+    m_bDriverLookedUp = FALSE;
     CDriverEscape escape(nullptr);
     escape.QueryRefresh();
     if (pSettings) pSettings->RestoreRefreshRate(saved);
 
     int nBitsPerPixel = 0, nWidth = 0, nHeight = 0;
-    GetScreenFormat(&nBitsPerPixel, &nWidth, &nHeight);
+    GetScreenFormat(escape.GetDeviceContext(), &nBitsPerPixel, &nWidth, &nHeight);
     const RefreshEscapeRecord& reply = escape.Reply();
     m_currentMode = DisplayMode(nBitsPerPixel, nWidth, nHeight, reply.wRefreshRate);
 
@@ -122,6 +133,10 @@ void CDialogDlg::MarkThumbUntouched() {
 }
 
 void CDialogDlg::EnableControl(CWnd& control, BOOL bEnable) {
+    // A control that is already so is left alone: disabling one, even a disabled one, sends it
+    // a cancel-mode message and a new style, and neither the page nor the dialog manager ever
+    // gives the focus to a disabled control.
+    if (!control.IsWindowEnabled() == !bEnable) return;
     // A disabled window keeps the focus but takes no keys: Tab, Enter and Esc would be dead.
     // The sheet's dialog manager moves it, to the slider or else to the next control in turn.
     if (!bEnable && ::GetFocus() == control.m_hWnd) {
@@ -155,9 +170,11 @@ DisplayMode CDialogDlg::GetSelectedMode() const {
 }
 
 void CDialogDlg::SyncSliderToMode() {
+    // A rate found on the slider has told the companion of the thumb's new place already; one
+    // that is not leaves the thumb where it was, and the companion is told of that. (The page
+    // has no companion label, IDC_RATE_LABEL being no control of it: this changes nothing.)
     m_slider.SelectValue(m_currentMode.refreshRate);
-    // The page has no companion label (IDC_RATE_LABEL is no control of it): this changes nothing.
-    m_slider.UpdateCompanion();
+    if (!m_slider.Offers(m_currentMode.refreshRate)) m_slider.UpdateCompanion();
 }
 
 BOOL CDialogDlg::HasRateToTry() const {
@@ -234,3 +251,11 @@ void CDialogDlg::OnPaint() {
 }
 
 HICON CDialogDlg::OnQueryDragIcon() { return m_hIcon; }
+
+void CDialogDlg::OnSysColorChange() {
+    // Controls hear of a new colour scheme only from their parent: the trackbar and the logo
+    // keep colours of the old one.
+    m_slider.SendMessage(WM_SYSCOLORCHANGE);
+    m_logo.SendMessage(WM_SYSCOLORCHANGE);
+    Default();
+}

@@ -47,6 +47,9 @@ private:
     BOOL m_bTestRunning;
     // The sheet was cancelled (from another page) while the last test ran: it keeps nothing.
     BOOL m_bCancelledInTest;
+    // The page's initialisation has just looked the driver key up: the activation that follows
+    // it at once takes that lookup instead of making it again.
+    BOOL m_bDriverLookedUp;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -61,6 +64,7 @@ protected:
     // A clock-speed button or Enhanced Performance was clicked.
     void OnSettingClicked(UINT nID);
     void OnPaint();
+    void OnSysColorChange();
     HICON OnQueryDragIcon();
     void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
     void OnRefreshTest();

@@ -17,8 +17,9 @@ int CListSlider::SetList(const CRateList& list) {
     const int nCount = m_values.GetCount();
     // New entries may stand under the same position.
     m_nReportedPos = -1;
-    SendMessage(TBM_SETRANGEMIN, TRUE, 0);
-    // An empty list keeps a one-position range rather than an inverted 0..-1.
+    // The trackbar is redrawn once, when its range is complete. An empty list keeps a
+    // one-position range rather than an inverted 0..-1.
+    SendMessage(TBM_SETRANGEMIN, FALSE, 0);
     SendMessage(TBM_SETRANGEMAX, TRUE, nCount > 0 ? nCount - 1 : 0);
     return nCount;
 }
@@ -30,12 +31,10 @@ int CListSlider::GetSelectedValue() const {
 
 int CListSlider::SelectValue(int nValue) {
     const int nPrevious = GetSelectedValue();
-    for (int i = 0; i < m_values.GetCount(); ++i) {
-        if (m_values[i] == nValue) {
-            SetPos(i);
-            UpdateCompanion();
-            break;
-        }
+    const int nIndex = m_values.Find(nValue);
+    if (nIndex >= 0) {
+        SetPos(nIndex);
+        UpdateCompanion();
     }
     return nPrevious;
 }

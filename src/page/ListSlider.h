@@ -18,6 +18,8 @@ public:
     int SetList(const CRateList& list);
     // How many entries the list has.
     int GetCount() const { return m_values.GetCount(); }
+    // TRUE when nValue is one of the slider's values.
+    BOOL Offers(int nValue) const { return m_values.Find(nValue) >= 0; }
     // The entry under the thumb, or 0 when the thumb is outside the list.
     int GetSelectedValue() const;
     // Moves the thumb to the first entry equal to nValue, if any; returns the entry that was

@@ -13,7 +13,7 @@ const char kAdapterId[] = "PCI\\VEN_5333&DEV_5631";
 }  // namespace
 
 CAdapterSettings::CAdapterSettings(int nCapacity)
-    : CDeviceSettings(nCapacity), m_bFound(FALSE), m_szDriver(), m_szHardwareKey() {
+    : CDeviceSettings(nCapacity), m_bFound(FALSE), m_bDriverRead(FALSE), m_szDriver(), m_szHardwareKey() {
     m_bFound = FindHardwareKey();
 }
 
@@ -37,10 +37,11 @@ BOOL CAdapterSettings::FindHardwareKey() {
 }
 
 BOOL CAdapterSettings::LookupDriver() {
+    m_bDriverRead = FALSE;
     if (!m_bFound) return FALSE;
     char szPath[sizeof "Enum\\" + sizeof m_szHardwareKey];
     FormatText(szPath, sizeof szPath, "Enum\\%s", m_szHardwareKey);
     CRegistryKey key;
     if (!key.Open(HKEY_LOCAL_MACHINE, szPath, KEY_READ)) return FALSE;
-    return key.QueryText("Driver", m_szDriver, sizeof m_szDriver);
+    return m_bDriverRead = key.QueryText("Driver", m_szDriver, sizeof m_szDriver);
 }

@@ -28,16 +28,27 @@ public:
     BOOL LookupDriver();
 
     // The driver's settings under its "DEFAULT" key. Reads leave *pnValue alone on failure;
-    // writes report nothing.
+    // writes report nothing. Each looks the driver key up and opens the value key itself.
     BOOL GetEnhPer(int* pnEnhPer);
     void SetEnhPer(int nEnhPer);
     BOOL GetRefreshRate(int* pnRefreshRate);
     void SetRefreshRate(int nRefreshRate);
     BOOL GetMclkFast(int* pnFast);   // 1 for the Fast clock, 0 for anything else
     void SetMclkFast(BOOL bFast);
+
+    // Looks the driver key up and opens its "DEFAULT" key with the given access, for several
+    // values in a row; TRUE when it is open. With bLookUp FALSE the last lookup is taken as it
+    // came out, for a caller that made it moments ago.
+    BOOL OpenValueKey(CRegistryKey& key, REGSAM access, BOOL bLookUp = TRUE);
+    // The same reads and write through a value key that the caller holds open.
+    BOOL GetEnhPer(const CRegistryKey& values, int* pnEnhPer);
+    BOOL GetMclkFast(const CRegistryKey& values, int* pnFast);
+    void SetRefreshRate(const CRegistryKey& values, int nRefreshRate);
+
     // "RefreshRate" exactly as stored, or its absence, and putting that back into the key it
-    // was read from.
-    BOOL SaveRefreshRate(CSavedValue& saved);
+    // was read from. The saved value holds that key open, with query and set-value access;
+    // bLookUp as for OpenValueKey.
+    BOOL SaveRefreshRate(CSavedValue& saved, BOOL bLookUp = TRUE);
     void RestoreRefreshRate(const CSavedValue& saved);
 
     // Changes the display mode to pNew, asking for the fields in which it differs from pOld, and
@@ -52,12 +63,14 @@ public:
 
 private:
     BOOL FindHardwareKey();
-    BOOL OpenValueKey(CRegistryKey& key, REGSAM access);
     BOOL ReadValue(const char* pszName, int* pnValue);
     void WriteValue(const char* pszName, int nValue);
+    static BOOL ReadValue(const CRegistryKey& values, const char* pszName, int* pnValue);
+    static void WriteValue(const CRegistryKey& values, const char* pszName, int nValue);
 
     DEVMODEA m_devMode;         // rebuilt by every SwitchMode, passed in its Windows 95 size
     BOOL m_bFound;              // the adapter's device node was found at construction
+    BOOL m_bDriverRead;         // the last lookup read a usable "Driver" value
     char m_szDriver[16];        // the last "Driver" value read
     // The adapter's "HardWareKey", while m_bFound: as long as a registry path can be, for
     // Windows 98 names its nodes with subsystem and revision as well.

@@ -22,11 +22,13 @@ public:
 
 private:
     BOOL PutBack(const char* pszName) const;
+    const BYTE* Data() const { return m_pData ? m_pData : m_inlineData; }
 
     CRegistryKey m_key;
     BOOL m_bSaved = FALSE;
     BOOL m_bExists = FALSE;
     DWORD m_dwType = 0;
-    BYTE* m_pData = nullptr;
+    BYTE m_inlineData[16] = {};  // the data when it fits here
+    BYTE* m_pData = nullptr;     // else the data, on the heap
     DWORD m_cbData = 0;
 };

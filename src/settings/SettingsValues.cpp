@@ -30,8 +30,8 @@ int ParseDecimal(const char* pText, DWORD cbText) {
 
 }  // namespace
 
-BOOL CAdapterSettings::OpenValueKey(CRegistryKey& key, REGSAM access) {
-    if (!LookupDriver()) return FALSE;
+BOOL CAdapterSettings::OpenValueKey(CRegistryKey& key, REGSAM access, BOOL bLookUp) {
+    if (!(bLookUp ? LookupDriver() : m_bDriverRead)) return FALSE;
     char szPath[sizeof kClassKey + sizeof m_szDriver + sizeof kDefaultKey];
     FormatText(szPath, sizeof szPath, "%s%s%s", kClassKey, m_szDriver, kDefaultKey);
     return key.Open(HKEY_LOCAL_MACHINE, szPath, access);
@@ -39,23 +39,33 @@ BOOL CAdapterSettings::OpenValueKey(CRegistryKey& key, REGSAM access) {
 
 BOOL CAdapterSettings::ReadValue(const char* pszName, int* pnValue) {
     CRegistryKey key;
-    if (!OpenValueKey(key, KEY_READ)) return FALSE;
-    char data[8];
-    DWORD cbData = sizeof data;
-    if (!key.QueryData(pszName, data, &cbData)) return FALSE;
-    *pnValue = ParseDecimal(data, cbData);
-    return TRUE;
+    return OpenValueKey(key, KEY_READ) && ReadValue(key, pszName, pnValue);
 }
 
 void CAdapterSettings::WriteValue(const char* pszName, int nValue) {
     CRegistryKey key;
-    if (!OpenValueKey(key, KEY_SET_VALUE)) return;
+    if (OpenValueKey(key, KEY_SET_VALUE)) WriteValue(key, pszName, nValue);
+}
+
+BOOL CAdapterSettings::ReadValue(const CRegistryKey& values, const char* pszName, int* pnValue) {
+    char data[8];
+    DWORD cbData = sizeof data;
+    if (!values.QueryData(pszName, data, &cbData)) return FALSE;
+    *pnValue = ParseDecimal(data, cbData);
+    return TRUE;
+}
+
+void CAdapterSettings::WriteValue(const CRegistryKey& values, const char* pszName, int nValue) {
     char szText[sizeof "-2147483648"];
     FormatText(szText, sizeof szText, "%d", nValue);
-    key.SetText(pszName, szText);
+    values.SetText(pszName, szText);
 }
 
 BOOL CAdapterSettings::GetEnhPer(int* pnEnhPer) { return ReadValue("EnhPer", pnEnhPer); }
+
+BOOL CAdapterSettings::GetEnhPer(const CRegistryKey& values, int* pnEnhPer) {
+    return ReadValue(values, "EnhPer", pnEnhPer);
+}
 
 void CAdapterSettings::SetEnhPer(int nEnhPer) { WriteValue("EnhPer", nEnhPer); }
 
@@ -63,15 +73,24 @@ BOOL CAdapterSettings::GetRefreshRate(int* pnRefreshRate) { return ReadValue("Re
 
 void CAdapterSettings::SetRefreshRate(int nRefreshRate) { WriteValue("RefreshRate", nRefreshRate); }
 
-BOOL CAdapterSettings::SaveRefreshRate(CSavedValue& saved) {
-    return OpenValueKey(saved.Key(), KEY_QUERY_VALUE | KEY_SET_VALUE) && saved.Save("RefreshRate");
+void CAdapterSettings::SetRefreshRate(const CRegistryKey& values, int nRefreshRate) {
+    WriteValue(values, "RefreshRate", nRefreshRate);
+}
+
+BOOL CAdapterSettings::SaveRefreshRate(CSavedValue& saved, BOOL bLookUp) {
+    return OpenValueKey(saved.Key(), KEY_QUERY_VALUE | KEY_SET_VALUE, bLookUp) && saved.Save("RefreshRate");
 }
 
 void CAdapterSettings::RestoreRefreshRate(const CSavedValue& saved) { saved.Restore("RefreshRate"); }
 
 BOOL CAdapterSettings::GetMclkFast(int* pnFast) {
+    CRegistryKey key;
+    return OpenValueKey(key, KEY_READ) && GetMclkFast(key, pnFast);
+}
+
+BOOL CAdapterSettings::GetMclkFast(const CRegistryKey& values, int* pnFast) {
     int nMclk = 0;
-    if (!ReadValue("MCLK", &nMclk)) return FALSE;
+    if (!ReadValue(values, "MCLK", &nMclk)) return FALSE;
     *pnFast = nMclk == kMclkFast;
     return TRUE;
 }

@@ -33,7 +33,6 @@ FaultInjector::FaultInjector(HMODULE module, long failAt) : m_module(module), m_
         if (text && size > 0) text[0] = '\0';
         return 0;
     });
-    FAILING("USER32.dll", SetPropA, FALSE);
     FAILING("USER32.dll", SetTimer, 0);
     FAILING("USER32.dll", DialogBoxParamA, -1);
     FAILING("USER32.dll", MessageBoxA, 0);

@@ -1,6 +1,8 @@
-// The logo controls and the transparent blit: pixels on memory surfaces and on screen, the
-// control's size after fitting, and every GDI object given back.
+// The logo controls and the transparent blit: pixels on memory surfaces and on screen under every
+// colour scheme, the control's size after fitting, the masks the transparent logo keeps between
+// paints, and every GDI object given back.
 #include <gtest/gtest.h>
+#include "ButtonScheme.h"
 #include "PageTemplate.h"
 #include "ResourceLedger.h"
 #include "ScreenCapture.h"
@@ -47,8 +49,8 @@ TEST(BlitTransparent, KeyPixelsShowTheTargetAndTheSourceComesBackUnchanged) {
         ResourceLedger ledger;
         BlitTransparent(hdc, hSource, 5, 7, kWhite);
         EXPECT_TRUE(ledger.Balanced()) << ledger.Report();
-        EXPECT_EQ(ledger.DCsTaken(), 5u);
-        EXPECT_EQ(ledger.ObjectsCreated(), 4u);
+        EXPECT_EQ(ledger.DCsTaken(), 3u);
+        EXPECT_EQ(ledger.ObjectsCreated(), 2u);
     }
     ::SelectObject(hdc, hOld);
     ::DeleteDC(hdc);
@@ -104,23 +106,55 @@ protected:
     std::vector<COLORREF> logo;
 };
 
-TEST_F(LogoTest, PaintsTheLogoCentredOpaqueOrWithItsWhiteTransparent) {
+TEST_F(LogoTest, PaintsTheLogoCentredAndOpaque) {
     ::MoveWindow(Logo(), 20, 10, 300, 65, TRUE);
     PageTemplate::Repaint(Logo());
     const PixelImage background = ReadClientPixels(Logo());  // the empty static shows the page's background
-    ASSERT_NE(background.At(0, 0), kWhite);
-
     CBitmapStatic opaque(IDB_LOGO);
     ASSERT_TRUE(opaque.SubclassWindow(Logo()));
     Paint();
     ExpectLogo(background, (300 - 199 + 1) / 2, (65 - 48 + 1) / 2, false);
     opaque.UnsubclassWindow();
+}
 
+TEST_F(LogoTest, TransparentLogoKeepsItsMasksAndShowsTheBackgroundOfEveryScheme) {
+    ::MoveWindow(Logo(), 20, 10, 300, 65, TRUE);
+    const int x0 = (300 - 199 + 1) / 2, y0 = (65 - 48 + 1) / 2;
+    ResourceLedger ledger;
     CTransparentBitmapStatic transparent(IDB_LOGO);
-    ASSERT_TRUE(transparent.SubclassWindow(Logo()));
-    PageTemplate::Repaint(page.Dialog());
-    Paint();
-    ExpectLogo(background, (300 - 199 + 1) / 2, (65 - 48 + 1) / 2, true);
+    for (const SchemeColours& scheme : kSchemes) {
+        SCOPED_TRACE(scheme.name);
+        const ButtonScheme colours(scheme);
+        transparent.UnsubclassWindow();
+        PageTemplate::Repaint(Logo());
+        const PixelImage background = ReadClientPixels(Logo());
+        ASSERT_TRUE(transparent.SubclassWindow(Logo()));
+
+        // Painted with the masks made under the scheme before (the first time, made now): they
+        // do not depend on it.
+        PageTemplate::Repaint(page.Dialog());
+        PageTemplate::Repaint(Logo());
+        ExpectLogo(background, x0, y0, true);
+
+        // Told of the new scheme, the control lets its masks go and makes them again.
+        const size_t made = ledger.ObjectsCreated();
+        ::SendMessageA(Logo(), WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(ledger.LiveObjects(), 0u);
+        EXPECT_EQ(ledger.HeldDCs(), 0u);
+        PageTemplate::Repaint(page.Dialog());
+        PageTemplate::Repaint(Logo());
+        // The bitmap loaded once, a mask and a masked copy kept in a context each; a paint
+        // after that makes nothing.
+        EXPECT_EQ(ledger.ObjectsCreated(), made + 3);
+        EXPECT_EQ(ledger.LiveObjects(), 2u);
+        EXPECT_EQ(ledger.HeldDCs(), 2u);
+        PageTemplate::Repaint(Logo());
+        EXPECT_EQ(ledger.ObjectsCreated(), made + 3);
+        ExpectLogo(background, x0, y0, true);
+    }
+    // The masks go with the window, none of them deleted while still selected.
+    ::DestroyWindow(Logo());
+    EXPECT_TRUE(ledger.Balanced()) << ledger.Report();
 }
 
 TEST_F(LogoTest, FitKeepsTheCentreWhenShrinkingAndGrowing) {

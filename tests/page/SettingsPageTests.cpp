@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include "EnglishTexts.h"
+#include "ImportPatch.h"
 #include "MessagePump.h"
 #include "PageHarness.h"
 #include "page/DialogDlg.h"
@@ -13,6 +14,35 @@
 namespace {
 
 using Values = AdapterRegistry::Values;
+
+// The values the test program reads, writes and deletes in the registry, in order ("read MCLK",
+// "write RefreshRate=-1", "delete RefreshRate"), with the driver's refresh queries among them.
+class RegistryTrace {
+public:
+    explicit RegistryTrace(VirtualAdapter& adapter) {
+        adapter.onRefreshQuery = [this] { calls.push_back("driver query"); };
+    }
+
+    std::vector<std::string> calls;
+
+private:
+    HMODULE m_self = ::GetModuleHandleA(nullptr);
+    ImportHook<decltype(&::RegQueryValueExA)> m_query{ m_self, "ADVAPI32.dll", "RegQueryValueExA",
+        [this](auto real, HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size) {
+            calls.push_back(std::string("read ") + name);
+            return real(key, name, reserved, type, data, size);
+        } };
+    ImportHook<decltype(&::RegSetValueExA)> m_set{ m_self, "ADVAPI32.dll", "RegSetValueExA",
+        [this](auto real, HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size) {
+            calls.push_back(std::string("write ") + name + "=" + reinterpret_cast<const char*>(data));
+            return real(key, name, reserved, type, data, size);
+        } };
+    ImportHook<decltype(&::RegDeleteValueA)> m_delete{ m_self, "ADVAPI32.dll", "RegDeleteValueA",
+        [this](auto real, HKEY key, LPCSTR name) {
+            calls.push_back(std::string("delete ") + name);
+            return real(key, name);
+        } };
+};
 
 class SettingsPage : public ::testing::Test {
 protected:
@@ -127,7 +157,9 @@ TEST_F(SettingsPage, AMissingClockSpeedStaysUnwritten) {
 }
 
 TEST_F(SettingsPage, RefreshRateIsMinusOneOnlyWhileTheDriverAnswers) {
-    for (const std::optional<std::string>& stored : { std::optional<std::string>(" 85"), std::optional<std::string>() }) {
+    // A text too long for a rate is put back as it was, too.
+    const std::optional<std::string> texts[] = { " 85", std::nullopt, "72 Hz, as the monitor's setup program left it" };
+    for (const std::optional<std::string>& stored : texts) {
         Values values = AdapterRegistry::DefaultValues();
         if (stored) values["RefreshRate"] = *stored;
         else values.erase("RefreshRate");
@@ -140,8 +172,50 @@ TEST_F(SettingsPage, RefreshRateIsMinusOneOnlyWhileTheDriverAnswers) {
         for (const auto& during : seen) EXPECT_EQ(during, "-1");
         EXPECT_EQ(h.Value("RefreshRate"), stored) << "what was stored, or nothing, is back";
         h.Close();
+
+        // A first activation reads the device node, the driver key and both settings once; a
+        // later one looks the driver key up again. Both put the saved rate back through the key
+        // they read it from.
+        RegistryTrace trace(h.adapter);
+        h.Open(2);
+        const std::string back = stored ? "write RefreshRate=" + *stored : "delete RefreshRate";
+        // One query reads a rate; a longer text takes a second, into a buffer of its size.
+        std::vector<std::string> protocol = { "read RefreshRate", "write RefreshRate=-1", "driver query", back };
+        if (stored && stored->size() > 15) protocol.insert(protocol.begin(), "read RefreshRate");
+        std::vector<std::string> expected = { "read HardWareKey", "read Driver", "read EnhPer", "read MCLK" };
+        expected.insert(expected.end(), protocol.begin(), protocol.end());
+        EXPECT_EQ(trace.calls, expected);
+        h.sheet->Select(1);
+        trace.calls.clear();
+        h.sheet->Select(0);
+        expected = { "read Driver" };
+        expected.insert(expected.end(), protocol.begin(), protocol.end());
+        EXPECT_EQ(trace.calls, expected);
+        h.Close();
         h.adapterRegistry.RemoveAll();
     }
+}
+
+TEST_F(SettingsPage, ThePageHasItsIconAndTheLogoOneSetOfMasksUntilTheSchemeChanges) {
+    h.adapterRegistry.Seed();
+    h.Open();
+    // Icons loaded with LoadIcon are shared: the page's is the module's one handle for it.
+    const LPARAM icon = reinterpret_cast<LPARAM>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PAGE_ICON)));
+    EXPECT_NE(icon, 0);
+    EXPECT_EQ(::SendMessageA(h.PageWindow(), WM_GETICON, ICON_BIG, 0), icon);
+    EXPECT_EQ(::SendMessageA(h.PageWindow(), WM_GETICON, ICON_SMALL, 0), icon);
+
+    HWND hLogo = h.Control(IDC_LOGO);
+    ::RedrawWindow(hLogo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(h.ledger->LiveObjects(), 2u) << "a mask and a masked copy of the logo";
+    EXPECT_EQ(h.ledger->HeldDCs(), 2u);
+    const size_t made = h.ledger->ObjectsCreated();
+    ::RedrawWindow(hLogo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(h.ledger->ObjectsCreated(), made);
+    // The page passes a new scheme on to its controls.
+    ::SendMessageA(h.PageWindow(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(h.ledger->LiveObjects(), 0u);
+    EXPECT_EQ(h.ledger->HeldDCs(), 0u);
 }
 
 TEST_F(SettingsPage, SliderFollowsTheDriversRates) {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include "ButtonScheme.h"
 #include "GdiTextRecorder.h"
 #include "ImportPatch.h"
 #include "MessagePump.h"
@@ -16,24 +17,6 @@
 #include "res/resource.h"
 
 namespace {
-
-// The button colours of a scheme, set for the whole session while this lives, then put back.
-class ButtonScheme {
-public:
-    ButtonScheme(COLORREF crFace, COLORREF crText, COLORREF crShadow, COLORREF crHighlight) {
-        for (int i = 0; i < kCount; ++i) m_saved[i] = ::GetSysColor(kElements[i]);
-        const COLORREF colours[kCount] = { crFace, crText, crShadow, crHighlight };
-        ::SetSysColors(kCount, kElements, colours);
-    }
-    ~ButtonScheme() { ::SetSysColors(kCount, kElements, m_saved); }
-    ButtonScheme(const ButtonScheme&) = delete;
-    ButtonScheme& operator=(const ButtonScheme&) = delete;
-
-private:
-    static constexpr int kCount = 4;
-    static constexpr int kElements[kCount] = { COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT };
-    COLORREF m_saved[kCount];
-};
 
 int Luminance(COLORREF c) { return (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000; }
 
@@ -243,13 +226,8 @@ TEST_F(RefreshSliderTest, TrackbarWithoutTicksSpacesTheLabelsPerRate) {
 }
 
 TEST_F(RefreshSliderTest, TextStandsOutFromTheButtonFaceOfEveryScheme) {
-    const struct { const char* name; COLORREF face, text, shadow, highlight; } schemes[] = {
-        { "standard", RGB(192, 192, 192), RGB(0, 0, 0), RGB(128, 128, 128), RGB(255, 255, 255) },
-        { "high-contrast black", RGB(0, 0, 0), RGB(255, 255, 255), RGB(128, 128, 128), RGB(255, 255, 255) },
-        { "dark blue", RGB(0, 0, 128), RGB(255, 255, 255), RGB(0, 0, 64), RGB(64, 64, 192) },
-    };
-    for (const auto& scheme : schemes) {
-        const ButtonScheme colours(scheme.face, scheme.text, scheme.shadow, scheme.highlight);
+    for (const SchemeColours& scheme : kSchemes) {
+        const ButtonScheme colours(scheme);
         for (const std::vector<int>& rates : { std::vector<int>{ 60, 70, 72, 75, 85 }, std::vector<int>{ 75 } }) {
             SCOPED_TRACE(std::string(scheme.name) + (rates.size() > 1 ? ", five rates" : ", one rate"));
             SetRates(rates);

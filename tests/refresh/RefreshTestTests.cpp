@@ -245,7 +245,9 @@ TEST_F(RefreshTest, FailuresRestartsAndCancelsEndAtTheRateTheUserChose) {
         std::vector<std::string> events;
         h.user->onBox = [&](const ScriptedUser::Box& box) {
             events.push_back(box.caption + ": " + box.text);
-            if (box.caption == "Confirm") EXPECT_EQ(box.type, static_cast<UINT>(MB_YESNO | MB_DEFBUTTON2)) << "No by default";
+            if (box.caption == "Confirm") {
+                EXPECT_EQ(box.type, static_cast<UINT>(MB_YESNO | MB_DEFBUTTON2)) << "No by default";
+            }
             h.user->Answer(box.caption == "Confirm" ? c.restartAnswer : IDOK);
             if (c.how == kCancelledBehindOk) {
                 h.sheet->Select(1);

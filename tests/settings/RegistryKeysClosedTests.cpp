@@ -14,7 +14,9 @@ protected:
     void ExpectBalanced(const char* what, const std::function<void()>& operation, bool bOpensAny = true) {
         ResourceLedger ledger;
         operation();
-        if (bOpensAny) EXPECT_GT(ledger.KeysOpened(), 0u) << what;
+        if (bOpensAny) {
+            EXPECT_GT(ledger.KeysOpened(), 0u) << what;
+        }
         EXPECT_TRUE(ledger.Balanced()) << what << ": " << ledger.Report();
     }
 };
