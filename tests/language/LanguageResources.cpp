@@ -59,6 +59,7 @@ const DLGTEMPLATE* DialogTemplate(HMODULE module, LANGID lang, UINT id) {
 DialogLayout ReadTemplate(const DLGTEMPLATE* pTemplate) {
     DialogLayout layout;
     layout.style = pTemplate->style;
+    layout.exStyle = pTemplate->dwExtendedStyle;
     layout.size = { pTemplate->cx, pTemplate->cy };
     const WORD* p = reinterpret_cast<const WORD*>(pTemplate + 1);
     ReadField(p);  // menu
