@@ -54,16 +54,14 @@ std::string Read(IAccessible* p, TextProperty property) {
 std::string Name(IAccessible* p) { return Read(p, &IAccessible::get_accName); }
 std::string Value(IAccessible* p) { return Read(p, &IAccessible::get_accValue); }
 
-// Everything a screen reader reads besides name and value, as text for comparing.
+// Everything a screen reader reads besides name, value and location, as text for comparing.
 std::string Rest(IAccessible* p) {
     VARIANT role = {}, state = {};
     p->get_accRole(Self(), &role);
     p->get_accState(Self(), &state);
-    LONG x = 0, y = 0, cx = 0, cy = 0, children = -1;
-    p->accLocation(&x, &y, &cx, &cy, Self());
+    LONG children = -1;
     p->get_accChildCount(&children);
-    return "role " + std::to_string(role.lVal) + ", state " + std::to_string(state.lVal) + ", at " +
-           std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(cx) + "x" + std::to_string(cy) + ", " +
+    return "role " + std::to_string(role.lVal) + ", state " + std::to_string(state.lVal) + ", " +
            std::to_string(children) + " children, shortcut \"" + Read(p, &IAccessible::get_accKeyboardShortcut) + "\"";
 }
 
@@ -136,6 +134,16 @@ TEST(SliderAccessibility, ScreenReaderHearsTheRateUnderTheThumbByName) {
     EXPECT_EQ(Value(slider), "72 Hz");
     EXPECT_EQ(Name(slider), "Refresh Rate");
     EXPECT_EQ(Rest(slider), Rest(standard));
+    // Where it stands on screen, also in a mirrored sheet: its client area, left edge first.
+    RECT client;
+    ::GetClientRect(hSlider, &client);
+    ::MapWindowPoints(hSlider, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    LONG x = 0, y = 0, cx = 0, cy = 0;
+    ASSERT_EQ(slider->accLocation(&x, &y, &cx, &cy, Self()), S_OK);
+    EXPECT_EQ(x, client.left);
+    EXPECT_EQ(y, client.top);
+    EXPECT_EQ(cx, client.right - client.left);
+    EXPECT_EQ(cy, client.bottom - client.top);
     // What a screen reader got before: the window text and, at most, the bare position.
     EXPECT_EQ(Name(standard), "Slider1");
     EXPECT_NE(Value(standard), "72 Hz");
