@@ -343,7 +343,11 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
         const std::wstring pageLetters = Mnemonics(page), sheetLetters = SheetMnemonics(lang);
         EXPECT_EQ(pageLetters.find_first_of(sheetLetters), std::wstring::npos)
             << "the page's " << Name(pageLetters) << " against the sheet's buttons' " << Name(sheetLetters);
-        for (UINT id = 1; id <= kStrings; ++id) EXPECT_FALSE(ResourceString(dll.Module(), lang, id).empty()) << "string " << id;
+        for (UINT id = 1; id <= kStrings; ++id) {
+            const std::wstring text = ResourceString(dll.Module(), lang, id);
+            EXPECT_FALSE(text.empty()) << "string " << id;
+            EXPECT_EQ(text.find(L'\0'), std::wstring::npos) << "string " << id << " as the resource compiler converted it";
+        }
         // The slider formats the sentence with one number and nothing else.
         const std::wstring format = ResourceString(dll.Module(), lang, IDS_SINGLE_RATE);
         ASSERT_EQ(format.find(L'%'), format.find(L"%d"));
