@@ -95,7 +95,8 @@ REG
     [ ! -d $fonts ] || ln -sf $fonts/* "$prefix/drive_c/windows/Fonts/"
     # The dialog fonts of Japanese, Korean and Chinese Windows (the page's and the sheet's) are
     # drawn with the free fonts made to match them, which tools/bootstrap installs.
-    if [ ! -f "$state/cjk-fonts" ]; then
+    # (The marker is named anew whenever the list grows, so that older prefixes learn the new names.)
+    if [ ! -f "$state/cjk-fonts-2" ]; then
       { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$state/cjk-fonts.reg" <<'REG'
 Windows Registry Editor Version 5.00
 
@@ -106,10 +107,11 @@ Windows Registry Editor Version 5.00
 "Gulim"="Baekmuk Gulim"
 "宋体"="AR PL UMing CN"
 "SimSun"="AR PL UMing CN"
+"新細明體"="AR PL UMing TW"
 "細明體"="AR PL UMing TW"
 "PMingLiU"="AR PL UMing TW"
 REG
-      timeout 120 wine regedit /S "Z:${state//\//\\}\\cjk-fonts.reg" 9>&- >/dev/null 2>&1 && touch "$state/cjk-fonts"
+      timeout 120 wine regedit /S "Z:${state//\//\\}\\cjk-fonts.reg" 9>&- >/dev/null 2>&1 && touch "$state/cjk-fonts-2"
     fi
   ) 9>"$state/lock" || return 1
   export DISPLAY="$(cat "$state/display")"
