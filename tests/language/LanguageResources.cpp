@@ -144,7 +144,7 @@ const PageTexts kGermanTexts = {
       L"%d Hz ist die Standardeinstellung. Manuelle Anpassung nicht zulässig.",
       L"Meldung",
       L"Bestätigen",
-      L"Windows muss neu gestartet werden, damit der Grafikmodus wirksam wird.\nMöchten Sie Windows neu starten?",
+      L"Windows muß neu gestartet werden, damit der Grafikmodus wirksam wird.\nMöchten Sie Windows neu starten?",
       L"Der Anzeigetreiber konnte den angegebenen Grafikmodus nicht einstellen.",
       L"Der Grafikmodus wird nicht unterstützt.",
       L"Nur Windows NT: Die Einstellungen konnten nicht in die Registrierung geschrieben werden.",
