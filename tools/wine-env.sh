@@ -93,10 +93,16 @@ REG
     # puts them in, and without them every dialog is drawn in a fallback font of other widths.
     local fonts=/usr/share/wine/fonts
     [ ! -d $fonts ] || ln -sf $fonts/* "$prefix/drive_c/windows/Fonts/"
+    # Except Wine's MS Sans Serif for the Thai, Hebrew and Arabic code pages: those bitmaps hold
+    # no letters of their scripts, so every text in them is a row of bars. Without them Wine
+    # draws MS Sans Serif from its outline font, which takes the missing letters from the fonts
+    # linked to it below.
+    rm -f "$prefix"/drive_c/windows/Fonts/sse[ef]{874,1255,1256}.fon
     # The dialog fonts of Japanese, Korean and Chinese Windows (the page's and the sheet's) are
-    # drawn with the free fonts made to match them, which tools/bootstrap installs.
+    # drawn with the free fonts made to match them, and the Thai, Hebrew and Arabic letters with
+    # free fonts of those scripts, which tools/bootstrap installs.
     # (The marker is named anew whenever the list grows, so that older prefixes learn the new names.)
-    if [ ! -f "$state/cjk-fonts-2" ]; then
+    if [ ! -f "$state/cjk-fonts-3" ]; then
       { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$state/cjk-fonts.reg" <<'REG'
 Windows Registry Editor Version 5.00
 
@@ -111,7 +117,12 @@ Windows Registry Editor Version 5.00
 "細明體"="AR PL UMing TW"
 "PMingLiU"="AR PL UMing TW"
 REG
-      timeout 120 wine regedit /S "Z:${state//\//\\}\\cjk-fonts.reg" 9>&- >/dev/null 2>&1 && touch "$state/cjk-fonts-2"
+      # MS Sans Serif's outline font has no Thai, Hebrew or Arabic letters: Wine takes them from
+      # the fonts linked to it.
+      timeout 120 wine regedit /S "Z:${state//\//\\}\\cjk-fonts.reg" 9>&- >/dev/null 2>&1 &&
+        timeout 120 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+          /v "MS Sans Serif" /t REG_MULTI_SZ /d 'DejaVuSans.ttf,DejaVu Sans\0Loma.ttf,Loma' /f 9>&- >/dev/null 2>&1 &&
+        touch "$state/cjk-fonts-3"
     fi
   ) 9>"$state/lock" || return 1
   export DISPLAY="$(cat "$state/display")"
