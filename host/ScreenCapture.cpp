@@ -24,11 +24,24 @@ PixelImage ReadPixels(HDC hdc, const RECT& rc) {
     return image;
 }
 
+namespace {
+// Later headers than these programs are built with declare it; Wine has it.
+using SetLayoutFunction = DWORD(WINAPI*)(HDC, DWORD);
+const auto g_pfnSetLayout =
+    reinterpret_cast<SetLayoutFunction>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("gdi32.dll"), "SetLayout")));
+}  // namespace
+
 PixelImage ReadClientPixels(HWND hWnd) {
     RECT rc;
     ::GetClientRect(hWnd, &rc);
     const CClientDC dc(hWnd);
-    return dc ? ReadPixels(dc, rc) : PixelImage();
+    if (!dc) return PixelImage();
+    // Left to right as on screen, also in a mirrored (right-to-left) window, whose DC would
+    // otherwise give the pixels back in its own mirrored order.
+    const DWORD dwLayout = g_pfnSetLayout(dc, 0);
+    PixelImage image = ReadPixels(dc, rc);
+    if (dwLayout != GDI_ERROR) g_pfnSetLayout(dc, dwLayout);
+    return image;
 }
 
 PixelImage ReadBitmapPixels(HBITMAP hBitmap) {

@@ -107,9 +107,15 @@ REG
     # puts them in, and without them every dialog is drawn in a fallback font of other widths.
     local fonts=/usr/share/wine/fonts
     [ ! -d $fonts ] || ln -sf $fonts/* "$prefix/drive_c/windows/Fonts/"
+    # Except Wine's MS Sans Serif for the Thai, Hebrew and Arabic code pages: those bitmaps hold
+    # no letters of their scripts, so every text in them is a row of bars. Without them Wine
+    # draws MS Sans Serif from its outline font, which takes the missing letters from the free
+    # fonts of those scripts that tools/bootstrap installs, linked to it below.
+    rm -f "$prefix"/drive_c/windows/Fonts/sse[ef]{874,1255,1256}.fon
     # The dialog fonts of Japanese, Korean and Chinese Windows (the page's and the sheet's) are
     # drawn with the free fonts made to match them, which tools/bootstrap installs.
-    if [ ! -f "$state/cjk-fonts" ]; then
+    # (The marker is named anew whenever the list grows, so that older prefixes learn the new names.)
+    if [ ! -f "$state/cjk-fonts-2" ]; then
       { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$state/cjk-fonts.reg" <<'REG'
 Windows Registry Editor Version 5.00
 
@@ -120,10 +126,20 @@ Windows Registry Editor Version 5.00
 "Gulim"="Baekmuk Gulim"
 "宋体"="AR PL UMing CN"
 "SimSun"="AR PL UMing CN"
+"新細明體"="AR PL UMing TW"
 "細明體"="AR PL UMing TW"
 "PMingLiU"="AR PL UMing TW"
 REG
-      timeout 120 wine regedit /S "Z:${state//\//\\}\\cjk-fonts.reg" 9>&- >/dev/null 2>&1 && touch "$state/cjk-fonts"
+      timeout 120 wine regedit /S "Z:${state//\//\\}\\cjk-fonts.reg" 9>&- >/dev/null 2>&1 && touch "$state/cjk-fonts-2"
+    fi
+    # MS Sans Serif's outline font has no Thai, Hebrew or Arabic letters. Wine takes the letters
+    # a font lacks from the first font linked to it, so the one for this run's script goes first:
+    # Loma (Thai) under a Thai locale, else DejaVu Sans (Hebrew, Arabic).
+    local link='DejaVuSans.ttf,DejaVu Sans\0Loma.ttf,Loma'
+    case "${LC_ALL:-${LANG:-}}" in th_*) link='Loma.ttf,Loma\0DejaVuSans.ttf,DejaVu Sans' ;; esac
+    if [ "$(cat "$state/font-link" 2>/dev/null)" != "$link" ]; then
+      timeout 120 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v "MS Sans Serif" /t REG_MULTI_SZ /d "$link" /f 9>&- >/dev/null 2>&1 && printf '%s' "$link" > "$state/font-link"
     fi
     # Windows reports itself as Windows 98, the platform most users of the page run (Wine's
     # default is Windows 7).

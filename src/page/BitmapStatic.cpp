@@ -1,4 +1,5 @@
 #include "BitmapStatic.h"
+#include "framework/BitmapOrientation.h"
 #include "framework/WinApp.h"
 
 BEGIN_MESSAGE_MAP(CBitmapStatic, CStatic)
@@ -46,10 +47,10 @@ void CBitmapStatic::FitToBitmap() {
     GetWindowRect(&rc);
     // Both sides move by the same half-difference, so the centre stays where it was.
     ::InflateRect(&rc, (size.cx - (rc.right - rc.left) + 1) / 2, (size.cy - (rc.bottom - rc.top) + 1) / 2);
-    POINT topLeft = { rc.left, rc.top }, bottomRight = { rc.right, rc.bottom };
-    ::ScreenToClient(GetParent(), &topLeft);
-    ::ScreenToClient(GetParent(), &bottomRight);
-    ::MoveWindow(m_hWnd, topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y, TRUE);
+    // As a rectangle, not as two points: in a mirrored (right-to-left) parent x grows to the left,
+    // and only a rectangle mapped whole comes out with its left edge left of its right.
+    ::MapWindowPoints(nullptr, GetParent(), reinterpret_cast<POINT*>(&rc), 2);
+    ::MoveWindow(m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
 }
 
 void CBitmapStatic::DrawBitmap(HDC hdc) {
@@ -66,7 +67,11 @@ void CBitmapStatic::DrawBitmap(HDC hdc) {
 void CBitmapStatic::OnPaint() {
     // The static's own painting is replaced, not added to.
     PAINTSTRUCT ps;
-    if (HDC hdc = ::BeginPaint(m_hWnd, &ps)) DrawBitmap(hdc);
+    if (HDC hdc = ::BeginPaint(m_hWnd, &ps)) {
+        // In a right-to-left window the logo still reads as it does everywhere else.
+        const CBitmapOrientation orientation(hdc);
+        DrawBitmap(hdc);
+    }
     ::EndPaint(m_hWnd, &ps);
 }
 

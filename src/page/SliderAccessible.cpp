@@ -116,7 +116,8 @@ STDMETHODIMP CSliderAccessible::Invoke(DISPID dispIdMember, REFIID, LCID lcid, W
     return hr;
 }
 
-// IAccessible: the name and value of the slider itself are answered here.
+// IAccessible: the name and value of the slider itself, and where it and its parts stand, are
+// answered here.
 
 STDMETHODIMP CSliderAccessible::get_accName(VARIANT varChild, BSTR* pszName) {
     if (!m_pStandard) return NotConnected(pszName);
@@ -132,6 +133,19 @@ STDMETHODIMP CSliderAccessible::get_accValue(VARIANT varChild, BSTR* pszValue) {
     if (!m_pStandard) return NotConnected(pszValue);
     if (!IsSelf(varChild) || !pszValue) return m_pStandard->get_accValue(varChild, pszValue);
     return ReturnText(m_pSlider->FormatValue(m_pSlider->GetPos()), pszValue);
+}
+
+STDMETHODIMP CSliderAccessible::accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight,
+                                            VARIANT varChild) {
+    if (!m_pStandard) return NotConnected(pxLeft, pyTop, pcxWidth, pcyHeight);
+    const HRESULT hr = m_pStandard->accLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild);
+    // In a mirrored (right-to-left) sheet the standard object measures from the right edge, with
+    // a negative width; clients expect the left edge and a width, as everywhere else.
+    if (SUCCEEDED(hr) && pxLeft && pcxWidth && *pcxWidth < 0) {
+        *pxLeft += *pcxWidth;
+        *pcxWidth = -*pcxWidth;
+    }
+    return hr;
 }
 
 // IAccessible: everything else is the standard object's answer.
@@ -188,12 +202,6 @@ STDMETHODIMP CSliderAccessible::get_accDefaultAction(VARIANT varChild, BSTR* psz
 
 STDMETHODIMP CSliderAccessible::accSelect(LONG flagsSelect, VARIANT varChild) {
     return m_pStandard ? m_pStandard->accSelect(flagsSelect, varChild) : CO_E_OBJNOTCONNECTED;
-}
-
-STDMETHODIMP CSliderAccessible::accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight,
-                                            VARIANT varChild) {
-    return m_pStandard ? m_pStandard->accLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild)
-                       : NotConnected(pxLeft, pyTop, pcxWidth, pcyHeight);
 }
 
 STDMETHODIMP CSliderAccessible::accNavigate(LONG navDir, VARIANT varStart, VARIANT* pvarEndUpAt) {

@@ -59,6 +59,7 @@ const DLGTEMPLATE* DialogTemplate(HMODULE module, LANGID lang, UINT id) {
 DialogLayout ReadTemplate(const DLGTEMPLATE* pTemplate) {
     DialogLayout layout;
     layout.style = pTemplate->style;
+    layout.exStyle = pTemplate->dwExtendedStyle;
     layout.size = { pTemplate->cx, pTemplate->cy };
     const WORD* p = reinterpret_cast<const WORD*>(pTemplate + 1);
     ReadField(p);  // menu
@@ -119,7 +120,7 @@ const PageTexts kGermanTexts = {
       L"%d Hz ist die Standardeinstellung. Manuelle Anpassung nicht zulässig.",
       L"Meldung",
       L"Bestätigen",
-      L"Windows muss neu gestartet werden, damit der Grafikmodus wirksam wird.\nMöchten Sie Windows neu starten?",
+      L"Windows muß neu gestartet werden, damit der Grafikmodus wirksam wird.\nMöchten Sie Windows neu starten?",
       L"Der Anzeigetreiber konnte den angegebenen Grafikmodus nicht einstellen.",
       L"Der Grafikmodus wird nicht unterstützt.",
       L"Nur Windows NT: Die Einstellungen konnten nicht in die Registrierung geschrieben werden.",

@@ -23,6 +23,7 @@ struct TemplateItem {
 };
 struct DialogLayout {
     DWORD style;
+    DWORD exStyle;
     SIZE size;
     std::wstring caption;
     int pointSize = 0;  // the font the template names (DS_SETFONT), else none

@@ -26,6 +26,7 @@
 namespace {
 
 const LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+const DWORD kLayoutRtl = 0x00400000;  // WS_EX_LAYOUTRTL, which the module's headers predate
 const int kStrings = IDS_TEST_NEEDS_RESTART;
 const char kDpiVariable[] = "TAVROLIN_LAYOUT_DPI";
 
@@ -252,32 +253,36 @@ std::wstring Mnemonics(const DialogLayout& layout) {
     return letters;
 }
 
-// The Apply button of Windows 95's own property sheets, in each language the page has (OK and
-// Cancel have no mnemonic there).
+// The Apply button of Windows 95's and 98's own property sheets, in each language the page has
+// (OK and Cancel have no mnemonic there).
 const struct {
     LANGID lang;
     const wchar_t* apply;
-} kWindows95Apply[] = {
-    { 0x000A, L"&Aplicar" },   { 0x0404, L"套用(&A)" },   { 0x0405, L"&Použít" },    { 0x0406, L"&Anvend" },
-    { 0x0407, L"Ü&bernehmen" }, { 0x0408, L"&Εφαρμογή" }, { 0x0409, L"&Apply" },     { 0x040A, L"&Aplicar" },
-    { 0x040B, L"&Käytä" },     { 0x040C, L"&Appliquer" }, { 0x040E, L"&Alkalmaz" },  { 0x0410, L"&Applica" },
-    { 0x0411, L"適用(&A)" },   { 0x0412, L"적용(&A)" },   { 0x0413, L"&Toepassen" }, { 0x0414, L"&Bruk" },
-    { 0x0415, L"&Zastosuj" },  { 0x0416, L"&Aplicar" },   { 0x0419, L"&Применить" }, { 0x041D, L"&Verkställ" },
-    { 0x041F, L"&Uygula" },    { 0x0804, L"应用(&A)" },   { 0x0816, L"&Aplicar" },
+} kWindowsApply[] = {
+    { 0x000A, L"&Aplicar" },    { 0x0401, L"&تطبيق" },     { 0x0403, L"&Aplica" },    { 0x0404, L"套用(&A)" },
+    { 0x0405, L"&Použít" },     { 0x0406, L"&Anvend" },    { 0x0407, L"Ü&bernehmen" }, { 0x0408, L"&Εφαρμογή" },
+    { 0x0409, L"&Apply" },      { 0x040A, L"&Aplicar" },   { 0x040B, L"&Käytä" },     { 0x040C, L"&Appliquer" },
+    { 0x040D, L"&החל" },        { 0x040E, L"&Alkalmaz" },  { 0x0410, L"&Applica" },   { 0x0411, L"適用(&A)" },
+    { 0x0412, L"적용(&A)" },    { 0x0413, L"&Toepassen" }, { 0x0414, L"&Bruk" },      { 0x0415, L"&Zastosuj" },
+    { 0x0416, L"&Aplicar" },    { 0x0419, L"&Применить" }, { 0x041B, L"&Použiť" },    { 0x041D, L"&Verkställ" },
+    { 0x041E, L"นำไปใช้(&A)" }, { 0x041F, L"&Uygula" },    { 0x0424, L"&Uporabi" },   { 0x042D, L"&Aplikatu" },
+    { 0x0804, L"应用(&A)" },    { 0x0816, L"&Aplicar" },
 };
 
 // The letters the sheet's OK, Cancel and Apply take in a language: as Windows 95 labels them and
-// as the running sheet does (comctl32's own template in that language, or in the language
-// without its country).
+// as the running sheet does (comctl32's own template in that language, in the language without
+// its country, or else in English).
 std::wstring SheetMnemonics(LANGID lang) {
     std::wstring letters;
-    for (const auto& known : kWindows95Apply)
+    for (const auto& known : kWindowsApply)
         if (known.lang == lang) letters += Mnemonic(known.apply);
-    EXPECT_EQ(letters.size(), 1u) << "Windows 95's Apply button in this language";
+    EXPECT_EQ(letters.size(), 1u) << "Windows' own Apply button in this language";
     const WORD kPropertySheet = 1006, kApply = 0x3021;
     HMODULE comctl32 = ::GetModuleHandleA("comctl32.dll");
     const DLGTEMPLATE* pSheet = DialogTemplate(comctl32, lang, kPropertySheet);
     if (!pSheet) pSheet = DialogTemplate(comctl32, MAKELANGID(PRIMARYLANGID(lang), SUBLANG_NEUTRAL), kPropertySheet);
+    // A language Wine has no sheet in (Basque) gets its English one.
+    if (!pSheet) pSheet = DialogTemplate(comctl32, MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT), kPropertySheet);
     EXPECT_NE(pSheet, nullptr) << "the running sheet's buttons in this language";
     if (!pSheet) return letters;
     for (const TemplateItem& item : ReadTemplate(pSheet).items)
@@ -306,9 +311,10 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
     const std::vector<LANGID> langs = ResourceLanguages(dll.Module(), IDD_SETTINGS_PAGE);
     // Each language once, with the sublanguage its Windows 95 has, and Spanish for every country
     // beside Spain's own.
-    EXPECT_EQ(langs, (std::vector<LANGID>{ 0x000A, 0x0404, 0x0405, 0x0406, 0x0407, 0x0408, 0x0409, 0x040A,
-                                           0x040B, 0x040C, 0x040E, 0x0410, 0x0411, 0x0412, 0x0413, 0x0414,
-                                           0x0415, 0x0416, 0x0419, 0x041D, 0x041F, 0x0804, 0x0816 }));
+    EXPECT_EQ(langs, (std::vector<LANGID>{ 0x000A, 0x0401, 0x0403, 0x0404, 0x0405, 0x0406, 0x0407, 0x0408,
+                                           0x0409, 0x040A, 0x040B, 0x040C, 0x040D, 0x040E, 0x0410, 0x0411,
+                                           0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0419, 0x041B, 0x041D,
+                                           0x041E, 0x041F, 0x0424, 0x042D, 0x0804, 0x0816 }));
     const DialogLayout englishPage = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_SETTINGS_PAGE));
     const DialogLayout englishConfirm = ReadTemplate(DialogTemplate(dll.Module(), kEnglish, IDD_CONFIRM_RATE));
     for (LANGID lang : langs) {
@@ -320,6 +326,10 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
         const DialogLayout page = ReadTemplate(pPage), confirm = ReadTemplate(pConfirm);
         ExpectSameControls(page, englishPage, where + ", page");
         ExpectSameControls(confirm, englishConfirm, where + ", confirmation");
+        // Arabic and Hebrew Windows lay their dialogs out mirrored, and no other does.
+        const DWORD mirrored = PRIMARYLANGID(lang) == LANG_ARABIC || PRIMARYLANGID(lang) == LANG_HEBREW ? kLayoutRtl : 0;
+        EXPECT_EQ(page.exStyle, mirrored) << "the page's layout";
+        EXPECT_EQ(confirm.exStyle, mirrored) << "the confirmation's layout";
         EXPECT_EQ(page.size.cx, englishPage.size.cx) << "the page keeps its size";
         EXPECT_EQ(page.size.cy, englishPage.size.cy) << "the page keeps its size";
         EXPECT_EQ(page.caption, L"Tavrolin") << "the product's name is not translated";
@@ -341,6 +351,7 @@ TEST(Translations, EveryLanguageFitsItsDialogsAt96To144Dpi) {
         for (UINT id = 1; id <= kStrings; ++id) {
             const std::wstring text = ResourceString(dll.Module(), lang, id);
             EXPECT_FALSE(text.empty()) << "string " << id;
+            EXPECT_EQ(text.find(L'\0'), std::wstring::npos) << "string " << id << " as the resource compiler converted it";
             const int bytes = ::WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
             EXPECT_LT(bytes, CResourceText::kCapacity) << "string " << id << " in code page " << codePage;
         }

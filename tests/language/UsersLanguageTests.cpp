@@ -1,8 +1,10 @@
 // The page in the user's language, through the real sheet: CTest runs this program once in each
-// of a German, a French, a Spanish, a Japanese, a Russian, a Greek and a Slovak locale (LC_ALL),
-// and once as it comes. Wine takes the user's language from the locale; the page has no setting
-// of its own. Wine's Spanish is Spain's international sort, which gets the Spanish that Windows 95
-// had for Spain, and Slovak, which the page has no translation for, gets English.
+// of a German, a French, a Spanish, a Japanese, a Russian, a Greek, a Hebrew, a Thai and a
+// Romanian locale (LC_ALL), and once as it comes. Wine takes the user's language from the locale;
+// the page has no setting of its own. Wine's Spanish is Spain's international sort, which gets
+// the Spanish that Windows 95 had for Spain; under Hebrew Wine mirrors the sheet, as Hebrew
+// Windows does; and Romanian, which the page has no translation for (no Windows 98 was sold in
+// it), gets English.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -48,7 +50,9 @@ Locale StartedIn() {
           L"Исходная частота обновления экрана восстановлена." },
         { "el_GR", MAKELANGID(LANG_GREEK, SUBLANG_DEFAULT), 0x0408, L"Ιδιότητες: Οθόνη", L"&Δοκιμή", L"Ναι",
           L"Τα Windows επανέφεραν τον αρχικό ρυθμό ανανέωσης της επιφάνειας εργασίας." },
-        { "sk_SK", MAKELANGID(LANG_SLOVAK, SUBLANG_DEFAULT), 0x0409, L"Display Properties" },
+        { "he_IL", MAKELANGID(LANG_HEBREW, SUBLANG_DEFAULT), 0x040D, L"מאפייני תצוגה" },
+        { "th_TH", MAKELANGID(LANG_THAI, SUBLANG_DEFAULT), 0x041E, L"คุณสมบัติของ การแสดงผล" },
+        { "ro_RO", MAKELANGID(LANG_ROMANIAN, SUBLANG_DEFAULT), 0x0409, L"Display Properties" },
     };
     for (const auto& row : kRows) {
         if (locale.rfind(row.locale, 0) != 0) continue;

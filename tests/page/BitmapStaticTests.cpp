@@ -1,8 +1,10 @@
 // The logo controls and the transparent blit: pixels on memory surfaces and on screen under every
 // colour scheme, the control's size after fitting, the masks the transparent logo keeps between
-// paints, and every GDI object given back.
+// paints, and every GDI object given back; once more in a mirrored (right-to-left) page, where the
+// logo must neither vanish nor read backwards.
 #include <gtest/gtest.h>
 #include "ButtonScheme.h"
+#include "MirroredLayout.h"
 #include "PageTemplate.h"
 #include "ResourceLedger.h"
 #include "ScreenCapture.h"
@@ -89,8 +91,11 @@ protected:
         PageTemplate::Repaint(Logo());
         EXPECT_TRUE(ledger.Balanced()) << ledger.Report();
     }
-    // The control shows the logo at (x0, y0) over `under`; its white shows `under` when transparent.
-    void ExpectLogo(const PixelImage& under, int x0, int y0, bool transparent) const {
+    // The control shows the logo at (x, y) over `under`; its white shows `under` when transparent.
+    // In a mirrored window the logo stands mirrored there but reads as everywhere else.
+    void ExpectLogo(const PixelImage& under, int x, int y, bool transparent) const {
+        const RECT at = DeviceRect(Logo(), { x, y, x + 199, y + 48 });
+        const int x0 = at.left, y0 = at.top;
         const PixelImage shot = ReadClientPixels(Logo());
         ASSERT_EQ(shot.pixels.size(), under.pixels.size());
         for (int y = 0; y < shot.height; ++y)

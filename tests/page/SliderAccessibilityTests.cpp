@@ -54,16 +54,14 @@ std::string Read(IAccessible* p, TextProperty property) {
 std::string Name(IAccessible* p) { return Read(p, &IAccessible::get_accName); }
 std::string Value(IAccessible* p) { return Read(p, &IAccessible::get_accValue); }
 
-// Everything a screen reader reads besides name and value, as text for comparing.
+// Everything a screen reader reads besides name, value and location, as text for comparing.
 std::string Rest(IAccessible* p) {
     VARIANT role = {}, state = {};
     p->get_accRole(Self(), &role);
     p->get_accState(Self(), &state);
-    LONG x = 0, y = 0, cx = 0, cy = 0, children = -1;
-    p->accLocation(&x, &y, &cx, &cy, Self());
+    LONG children = -1;
     p->get_accChildCount(&children);
-    return "role " + std::to_string(role.lVal) + ", state " + std::to_string(state.lVal) + ", at " +
-           std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(cx) + "x" + std::to_string(cy) + ", " +
+    return "role " + std::to_string(role.lVal) + ", state " + std::to_string(state.lVal) + ", " +
            std::to_string(children) + " children, shortcut \"" + Read(p, &IAccessible::get_accKeyboardShortcut) + "\"";
 }
 
@@ -137,11 +135,14 @@ TEST(SliderAccessibility, ScreenReaderHearsTheRateUnderTheThumbByName) {
     EXPECT_EQ(Name(slider), "Refresh Rate");
     // The rest is passed through to the standard object: the slider's own window, no children.
     EXPECT_EQ(Rest(slider), Rest(standard));
-    RECT rc = {};
-    ::GetWindowRect(hSlider, &rc);
+    // Where it stands on screen, also in a mirrored sheet: its client area, left edge first.
+    RECT client;
+    ::GetClientRect(hSlider, &client);
+    ::MapWindowPoints(hSlider, nullptr, reinterpret_cast<POINT*>(&client), 2);
     LONG x = 0, y = 0, cx = 0, cy = 0, children = -1;
-    EXPECT_EQ(slider->accLocation(&x, &y, &cx, &cy, Self()), S_OK);
-    EXPECT_EQ(std::vector<LONG>({ x, y, x + cx, y + cy }), std::vector<LONG>({ rc.left, rc.top, rc.right, rc.bottom }));
+    ASSERT_EQ(slider->accLocation(&x, &y, &cx, &cy, Self()), S_OK);
+    EXPECT_EQ(std::vector<LONG>({ x, y, cx, cy }),
+              std::vector<LONG>({ client.left, client.top, client.right - client.left, client.bottom - client.top }));
     EXPECT_EQ(slider->get_accChildCount(&children), S_OK);
     EXPECT_EQ(children, 0);
 

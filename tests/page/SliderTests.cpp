@@ -10,6 +10,7 @@
 #include "GdiTextRecorder.h"
 #include "ImportPatch.h"
 #include "MessagePump.h"
+#include "MirroredLayout.h"
 #include "PageTemplate.h"
 #include "ResourceLedger.h"
 #include "ScreenCapture.h"
@@ -164,11 +165,12 @@ TEST_F(RefreshSliderTest, LabelsSpreadAcrossTheChannelWithTheUnitBeneath) {
     }
     EXPECT_TRUE(drawTexts.empty());
 
-    // A sunken frame: shadow on the left and top, white on the right and bottom.
+    // A sunken frame: shadow on the left and top, white on the right and bottom (in a mirrored
+    // window left and right change places, as the whole trackbar does).
     const PixelImage shot = ReadClientPixels(Slider());
-    EXPECT_EQ(shot.At(1, 33), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(shot.At(DeviceX(Slider(), 1), 33), ::GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(shot.At(width / 2, 1), ::GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(shot.At(width - 2, 33), RGB(255, 255, 255));
+    EXPECT_EQ(shot.At(DeviceX(Slider(), width - 2), 33), RGB(255, 255, 255));
     EXPECT_EQ(shot.At(width / 2, 65), RGB(255, 255, 255));
 }
 
@@ -236,13 +238,13 @@ TEST_F(RefreshSliderTest, TextStandsOutFromTheButtonFaceOfEveryScheme) {
             ASSERT_EQ(textOuts.size() + drawTexts.size(), rates.size() > 1 ? rates.size() + 1 : 1);
             for (const auto& call : textOuts) {
                 const SIZE size = Extent(call.text.c_str());
-                const RECT box = { call.at.x, call.at.y, call.at.x + size.cx, call.at.y + size.cy };
+                const RECT box = DeviceRect(Slider(), { call.at.x, call.at.y, call.at.x + size.cx, call.at.y + size.cy });
                 EXPECT_EQ(call.colour, scheme.text) << call.text;
                 EXPECT_GE(PixelsStandingOut(shot, box, scheme.face), size.cy / 2) << call.text;
             }
             for (const auto& call : drawTexts) {
                 EXPECT_EQ(call.colour, scheme.text);
-                EXPECT_GE(PixelsStandingOut(shot, call.rect, scheme.face), 20 * Extent("60").cy);
+                EXPECT_GE(PixelsStandingOut(shot, DeviceRect(Slider(), call.rect), scheme.face), 20 * Extent("60").cy);
             }
 
             // Under the standard scheme the text looks as it did when the overlay left the DC's
