@@ -57,10 +57,6 @@ public:
     // Without bOfferRestart a change that waits for a restart is left to the caller, unreported.
     LONG SwitchMode(const DisplayMode* pNew, const DisplayMode* pOld, BOOL bOfferRestart = TRUE);
 
-    BOOL IsFound() const { return m_bFound; }
-    const char* GetHardwareKey() const { return m_szHardwareKey; }
-    const char* GetDriver() const { return m_szDriver; }
-
 private:
     BOOL FindHardwareKey();
     BOOL ReadValue(const char* pszName, int* pnValue);

@@ -4,12 +4,17 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #include "AdapterRegistry.h"
+#include "settings/AdapterSettings.h"
 
 class SettingsStoreTest : public testing::Test {
 protected:
     void SetUp() override { adapter.RemoveAll(); }
-    void TearDown() override { adapter.RemoveAll(); }
+    void TearDown() override {
+        adapter.RemoveAll();
+        for (const std::string& driver : driverKeys) DeleteRegistryTree(HKEY_LOCAL_MACHINE, AdapterRegistry::DriverKeyOf(driver));
+    }
 
     // Stores the bytes as they are (REG_BINARY: text without a terminator), creating the key.
     static void SeedBytes(HKEY root, const std::string& key, const char* name, const std::string& bytes) {
@@ -32,5 +37,36 @@ protected:
     }
     RegistryValue Stored(const char* name) const { return ReadRegistryValue(HKEY_LOCAL_MACHINE, adapter.ValuesKey(), name); }
 
+    // Driver keys that each hold "EnhPer" as their place in the list, from 1, so that a read
+    // tells which one was used; removed at the end.
+    void SeedDriverKeys(const std::vector<std::string>& drivers) {
+        driverKeys = drivers;
+        for (size_t i = 0; i < drivers.size(); ++i) WriteEnhPer(drivers[i], std::to_string(i + 1));
+    }
+    // Which of those keys the settings values are read from and written to, "" for none: the
+    // "EnhPer" read names one, and the one written must be that one alone.
+    std::string UsedDriverKey(CAdapterSettings& settings) {
+        int nEnhPer = 0;
+        std::string read;
+        if (settings.GetEnhPer(&nEnhPer))
+            read = nEnhPer >= 1 && nEnhPer <= int(driverKeys.size()) ? driverKeys[nEnhPer - 1] : "another key";
+        settings.SetEnhPer(99);
+        std::string written;
+        for (size_t i = 0; i < driverKeys.size(); ++i) {
+            if (ReadRegistryString(HKEY_LOCAL_MACHINE, AdapterRegistry::ValuesKeyOf(driverKeys[i]), "EnhPer") != "99") continue;
+            EXPECT_EQ(written, "") << "also written under " << driverKeys[i];
+            written = driverKeys[i];
+            WriteEnhPer(written, std::to_string(i + 1));
+        }
+        EXPECT_EQ(written, read) << "written to one driver key, read from another";
+        return read;
+    }
+
     const AdapterRegistry adapter;
+
+private:
+    static void WriteEnhPer(const std::string& driver, const std::string& text) {
+        EXPECT_TRUE(WriteRegistryString(HKEY_LOCAL_MACHINE, AdapterRegistry::ValuesKeyOf(driver), "EnhPer", text)) << driver;
+    }
+    std::vector<std::string> driverKeys;
 };

@@ -108,13 +108,11 @@ TEST_F(SettingsValuesTest, AMissingDefaultKeyFailsReadsAndIsNeverCreated) {
 }
 
 TEST_F(SettingsValuesTest, EachOperationReadsTheDriverValueAfresh) {
-    SeedValue("EnhPer", "1");
+    SeedDriverKeys({adapter.driver, "DISPLAY\\0001"});
     CAdapterSettings settings(64);
-    int nValue = 0;
-    EXPECT_TRUE(settings.GetEnhPer(&nValue));
+    EXPECT_EQ(UsedDriverKey(settings), adapter.driver);
     SeedDriver("DISPLAY\\0001");
-    EXPECT_FALSE(settings.GetEnhPer(&nValue));
-    EXPECT_STREQ(settings.GetDriver(), "DISPLAY\\0001");
+    EXPECT_EQ(UsedDriverKey(settings), "DISPLAY\\0001");
 }
 
 }  // namespace
