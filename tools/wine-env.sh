@@ -141,6 +141,21 @@ REG
       timeout 120 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
         /v "MS Sans Serif" /t REG_MULTI_SZ /d "$link" /f 9>&- >/dev/null 2>&1 && printf '%s' "$link" > "$state/font-link"
     fi
+    # Wine's Tahoma, in which its sheets, tabs and captions are drawn, has no Thai or Hebrew
+    # letters, and nothing linked to it lasts: Wine rewrites Tahoma's links at every start. Under
+    # those locales it is left out, and MS Sans Serif, linked to their fonts above, stands in.
+    local tahoma=Tahoma
+    case "${LC_ALL:-${LANG:-}}" in th_*|he_*) tahoma="MS Sans Serif" ;; esac
+    [ "$tahoma" = Tahoma ] || rm -f "$prefix"/drive_c/windows/Fonts/tahoma*.ttf
+    if [ "$(cat "$state/tahoma" 2>/dev/null)" != "$tahoma" ]; then
+      local substitutes='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+      if [ "$tahoma" = Tahoma ]; then
+        timeout 120 wine reg delete "$substitutes" /v Tahoma /f 9>&- >/dev/null 2>&1 || true
+      else
+        timeout 120 wine reg add "$substitutes" /v Tahoma /d "$tahoma" /f 9>&- >/dev/null 2>&1 || true
+      fi
+      printf '%s' "$tahoma" > "$state/tahoma"
+    fi
     # Windows reports itself as Windows 98, the platform most users of the page run (Wine's
     # default is Windows 7).
     if [ ! -f "$state/win98" ]; then
