@@ -36,6 +36,7 @@ CDialogDlg::CDialogDlg()
       m_nUntouchedPos(0),
       m_bTestRunning(FALSE),
       m_bCancelledInTest(FALSE),
+      m_bRestartChosen(FALSE),
       m_bDriverLookedUp(FALSE) {
     ++s_nPages;
 }
@@ -208,7 +209,8 @@ void CDialogDlg::OnOK() {
         // Cancelled from another page behind the test's boxes: the sheet keeps and asks nothing.
         if (m_bCancelledInTest) return;
     }
-    if (!WriteChangedSettings()) return;
+    // Written for the restart the test has started already: asking would offer a second one.
+    if (!WriteChangedSettings() || m_bRestartChosen) return;
     const CResourceText caption(IDS_CAPTION), question(IDS_RESTART);
     if (::MessageBoxA(nullptr, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES) ::ExitWindowsEx(EWX_REBOOT, 0);
 }

@@ -47,6 +47,8 @@ private:
     BOOL m_bTestRunning;
     // The sheet was cancelled (from another page) while the last test ran: it keeps nothing.
     BOOL m_bCancelledInTest;
+    // The user chose to restart into a rate the last test could not try: Windows is restarting.
+    BOOL m_bRestartChosen;
     // The page's initialisation has just looked the driver key up: the activation that follows
     // it at once takes that lookup instead of making it again.
     BOOL m_bDriverLookedUp;

@@ -53,7 +53,10 @@ void CDialogDlg::RunRefreshTest() {
     }
     if (bKept) {
         m_currentMode = tested;
-        if (nResult == DISP_CHANGE_RESTART) ::ExitWindowsEx(EWX_REBOOT, 0);
+        if (nResult == DISP_CHANGE_RESTART) {
+            m_bRestartChosen = TRUE;
+            ::ExitWindowsEx(EWX_REBOOT, 0);
+        }
     } else {
         escape.SetRefresh(original.refreshRate);
         // A change that failed left the old mode in force: there is nothing to switch back. One

@@ -182,7 +182,8 @@ TEST_F(RefreshTest, ApplyRunsTheTestFirstAndWritesSettingsWhateverTheAnswer) {
 }
 
 // Mode changes that fail, wait for a restart or are not recorded, a confirmation that cannot time
-// itself out, and a sheet cancelled behind the warning of the OK that started the test; the user
+// itself out, a sheet cancelled behind the warning of the OK that started the test, and OK's test
+// into a rate that needs a restart, chosen; the user
 // goes to another tab and back behind the first box after the warning, while the driver already
 // has the new rate. The test still returns to the rate it started from unless the user chose
 // another, says only what happened, and restarts Windows only when asked to.
@@ -191,12 +192,13 @@ TEST_F(RefreshTest, FailuresRestartsAndCancelsEndAtTheRateTheUserChose) {
     const std::string needsRestart = "Confirm: " + EnglishString(IDS_TEST_NEEDS_RESTART);
     const std::string notUpdated = "Message: " + EnglishString(IDS_MODE_NOTUPDATED);
     const std::string restored = "Display Properties: " + EnglishString(IDS_REFRESH_RESTORED);
-    enum How { kAnswered, kTimerFails, kCancelledBehindOk };
+    enum How { kAnswered, kTimerFails, kCancelledBehindOk, kByOk };
     struct Case {
         const char* what;
         LONG first, back;  // the results of the change to 85 Hz and of the change back
         How how;           // the confirmation answered No; or its time-out cannot start and nobody
-                           // answers; or OK starts the test and the sheet is cancelled behind its warning
+                           // answers; or OK starts the test and the sheet is cancelled behind its warning;
+                           // or OK starts it after a click on Fast
         int restartAnswer; // to the question whether to restart into the untested rate
         std::vector<std::string> events;
         int driverRate, screenRate, storedRate;  // the rate the driver reports, shows, and the next start's
@@ -219,6 +221,8 @@ TEST_F(RefreshTest, FailuresRestartsAndCancelsEndAtTheRateTheUserChose) {
           { warning, "confirmation dialog", restored }, 72, 72, 72, 72, false },
         { "OK, and the sheet cancelled behind the warning", DISP_CHANGE_SUCCESSFUL, DISP_CHANGE_SUCCESSFUL,
           kCancelledBehindOk, 0, { warning }, 72, 72, 72, 0, false },
+        { "OK, a restart needed and chosen: Fast kept for it, and no second question", DISP_CHANGE_RESTART,
+          DISP_CHANGE_RESTART, kByOk, IDYES, { warning, needsRestart }, 85, 72, 85, 85, true },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -240,7 +244,8 @@ TEST_F(RefreshTest, FailuresRestartsAndCancelsEndAtTheRateTheUserChose) {
                               [](auto real, HWND hWnd, UINT_PTR id, UINT ms, TIMERPROC proc) -> UINT_PTR {
                                   return id == 1 && !proc ? 0 : real(hWnd, id, ms, proc);
                               });
-        h.Open(2);
+        // A second page would apply its own clock speed too: OK's restart case has the page alone.
+        h.Open(c.how == kByOk ? 1 : 2);
         driver = std::make_unique<DialogDriver>();  // the sheet is a dialog too
         std::vector<std::string> events;
         h.user->onBox = [&](const ScriptedUser::Box& box) {
@@ -254,7 +259,7 @@ TEST_F(RefreshTest, FailuresRestartsAndCancelsEndAtTheRateTheUserChose) {
                 h.sheet->Press(IDCANCEL);
                 return;
             }
-            if (events.size() != 2) return;
+            if (events.size() != 2 || c.how == kByOk) return;
             h.sheet->Select(1);  // behind the first box after the warning, and back
             h.sheet->Select(0);
         };
@@ -269,7 +274,7 @@ TEST_F(RefreshTest, FailuresRestartsAndCancelsEndAtTheRateTheUserChose) {
         });
         const std::string refreshRate = h.Value("RefreshRate").value_or("none");
         h.MoveSlider(4);  // 85 Hz
-        if (c.how == kCancelledBehindOk) {
+        if (c.how == kCancelledBehindOk || c.how == kByOk) {
             h.Click(IDC_FAST);
             h.sheet->Press(IDOK);
         } else {
@@ -295,6 +300,11 @@ TEST_F(RefreshTest, FailuresRestartsAndCancelsEndAtTheRateTheUserChose) {
         if (c.how == kCancelledBehindOk) {
             EXPECT_FALSE(h.sheet->IsOpen());
             EXPECT_EQ(h.Value("MCLK"), "70") << "a cancelled sheet keeps nothing";
+            continue;
+        }
+        if (c.how == kByOk) {
+            EXPECT_FALSE(h.sheet->IsOpen());
+            EXPECT_EQ(h.Value("MCLK"), "77") << "written for the restart the test started";
             continue;
         }
         EXPECT_EQ(h.SliderPos(), c.driverRate == 72 ? 2 : 4) << "the slider shows the rate the driver has";
